@@ -1,0 +1,64 @@
+// Test support shared by every test file: run a built program on given
+// standard-input bytes and collect its standard output and exit status;
+// compare a program with its literal model; a small seeded random source.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace suite {
+
+struct Outcome {
+  std::string out;         // every byte written to standard output
+  int status = -1;         // exit status, or 128 + signal number
+  bool timed_out = false;  // killed after Limits::seconds
+  bool capped = false;     // killed after writing more than Limits::max_output
+};
+
+struct Limits {
+  double seconds = 120;             // generous: the sanitizer build is slow
+  std::size_t max_output = 256u << 20;
+};
+
+// Runs the executable at `path` with `input` on standard input.
+Outcome run_binary(const std::string& path, const std::string& input, Limits limits = {});
+// Runs the suite's program `name` (from the folder the build names).
+Outcome run_program(const std::string& name, const std::string& input, Limits limits = {});
+// Runs the literal model tests/models/<name>_model.cpp.
+Outcome run_model(const std::string& name, const std::string& input, Limits limits = {});
+
+// The bytes of examples/<name>.in and examples/<name>.out.
+std::string example_input(const std::string& name);
+std::string example_output(const std::string& name);
+
+// The names of every program the build defines, in build order.
+std::vector<std::string> all_programs();
+
+// Success when `name` fed `input` exits 0 and writes exactly `expected`.
+::testing::AssertionResult Produces(const std::string& name, const std::string& input,
+                                    const std::string& expected);
+// Success when `name` and its model, fed `input`, both exit 0 with the same bytes.
+::testing::AssertionResult MatchesModel(const std::string& name, const std::string& input);
+
+// Deterministic random source for generated inputs.
+class Rng {
+ public:
+  explicit Rng(std::uint64_t seed) : gen_(seed) {}
+  // Uniform in [lo, hi], both inclusive.
+  std::int64_t range(std::int64_t lo, std::int64_t hi) {
+    std::uint64_t span = std::uint64_t(hi) - std::uint64_t(lo) + 1;
+    std::uint64_t r = gen_();
+    return std::int64_t(std::uint64_t(lo) + (span == 0 ? r : r % span));
+  }
+  bool chance(int percent) { return range(0, 99) < percent; }
+  std::uint64_t bits() { return gen_(); }
+
+ private:
+  std::mt19937_64 gen_;
+};
+
+}  // namespace suite
