@@ -174,7 +174,7 @@ def gen_blobcount(rng):
         if g == 0:   # one region filling the grid: the search nests rows*cols deep
             body = ["@" * cols] * rows
         else:
-            body = ["".join(rng.choices("@*.", weights=(5, 3, 2), k=cols)) for _ in range(rows)]
+            body = ["".join(rng.choices("@*.", weights=(4, 5, 1), k=cols)) for _ in range(rows)]
         grids.append(f"{rows} {cols}\n" + "\n".join(body))
     return "\n".join(grids) + "\n0 0\n"
 
@@ -440,7 +440,7 @@ def main():
             if isinstance(mt, float) and isinstance(t, float) and t > 0:
                 speedup = f"{mt / t:.1f}x"
             elif isinstance(mt, str) and mt.startswith(">") and isinstance(t, float) and t > 0:
-                speedup = f"> {args.model_limit / t:.0f}x"
+                speedup = f"> {args.model_limit / t:.1f}x"
             if args.check:
                 got = output_of(exe, path, args.limit)
                 want = output_of(model, path, args.model_limit)
@@ -454,7 +454,8 @@ def main():
 
     stamp = datetime.datetime.now().strftime("%Y-%m-%d %H:%M")
     print(f"Benchmark of {stamp} on {platform.machine()} with {os.cpu_count()} CPUs, "
-          f"median of {args.runs} runs, model limit {args.model_limit:g} s.\n")
+          f"median of {args.runs} runs ({args.model_runs} for a model), "
+          f"model limit {args.model_limit:g} s.\n")
     header = ["program", "input bytes", "median s", "input MB/s", "model median s", "speed-up"]
     if args.check:
         header.append("same output")
