@@ -1,0 +1,472 @@
+#!/usr/bin/env python3
+"""Benchmark of the filter suite.
+
+For every program whose cost grows with its input, a generator below writes a
+deterministic input (fixed seed) at the program's capacity or at a size where
+the cost shows. The built program runs on it --runs times with its output
+thrown away; where a literal model <models>/<name>_model exists, the model
+runs on the same input too. The result is a Markdown table on stdout;
+progress notes go to stderr.
+
+Left out, because their work does not grow with their input:
+  multiplecover (two counts, a bisection of at most 22 constant-time steps),
+  powerdiff     (two numbers, two square-and-multiply powers),
+  pointdiff, twoprint (read nothing; fixed output).
+
+Python 3 standard library only.
+"""
+
+import argparse
+import datetime
+import os
+import platform
+import random
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+SEED = 20240601
+
+
+def ints(values):
+    return " ".join(map(str, values))
+
+
+def i64(rng):
+    return rng.randint(-(2**63), 2**63 - 1)
+
+
+# Each generator takes a seeded random.Random and returns the input text.
+
+def gen_campsum(rng):
+    # T; per case: N, N counts, then commands "<word> x y" until a word starting with 'E'.
+    out = []
+    small = 2000
+
+    def case(n, commands):
+        out.append(str(n))
+        out.append(ints(rng.randint(-1000, 1000) for _ in range(n)))
+        for _ in range(commands):
+            kind = rng.randrange(3)
+            if kind == 0:
+                out.append(f"{rng.choice(('A', 'Add'))} {rng.randrange(n)} {rng.randint(-100, 100)}")
+            elif kind == 1:
+                out.append(f"{rng.choice(('S', 'Sub'))} {rng.randrange(n)} {rng.randint(-100, 100)}")
+            else:
+                x = rng.randrange(n)
+                y = rng.randrange(x, n)
+                out.append(f"{rng.choice(('Q', 'Query'))} {x} {y}")
+        out.append("End")
+
+    out.append(str(small + 1))
+    for _ in range(small):
+        case(rng.randint(1, 20), rng.randint(1, 10))
+    case(50005, 200000)
+    return "\n".join(out) + "\n"
+
+
+def gen_distinctsum(rng):
+    # T; per case: n, n values (%lld), q, q pairs "l r" with 0 <= l, r <= 30004.
+    n, q = 30004, 200000
+    values = set()
+    while len(values) < n:
+        values.add(i64(rng))
+    values = sorted(values)
+    rng.shuffle(values)
+    queries = "\n".join(f"{rng.randint(0, n)} {rng.randint(0, n)}" for _ in range(q))
+    return f"1\n{n}\n{ints(values)}\n{q}\n{queries}\n"
+
+
+def gen_balancefloor(rng):
+    # n, n values; q, q operations: "1 p x" (set position p, 1-based) or "t x" (raise to x).
+    n = q = 200005
+    ops = []
+    for _ in range(q):
+        if rng.random() < 0.5:
+            ops.append(f"1 {rng.randint(1, n)} {rng.randint(0, 10**12)}")
+        else:
+            ops.append(f"{rng.choice((0, 2, 3))} {rng.randint(0, 10**12)}")
+    return f"{n}\n{ints(rng.randint(0, 10**12) for _ in range(n))}\n{q}\n" + "\n".join(ops) + "\n"
+
+
+def gen_gamerset(rng):
+    # n, then n values from 0 to 9,999,999 (no fixed capacity for n).
+    n = 1000000
+    return f"{n}\n{ints(rng.randrange(10**7) for _ in range(n))}\n"
+
+
+def gen_gamerarray(rng):
+    # n (at most 100,005), then n signed 64-bit values.
+    n = 100005
+    return f"{n}\n{ints(rng.randrange(10**9) for _ in range(n))}\n"
+
+
+def gen_stallgap(rng):
+    # "N C", then N positions (%lld); N at most 100,005.
+    n = 100005
+    return f"{n} 1000\n{ints(rng.randrange(10**12) for _ in range(n))}\n"
+
+
+def gen_stonegap(rng):
+    # "A B", then A positions (%lld); A at most 1,000,005.
+    n = 1000005
+    return f"{n} 10000\n{ints(rng.randrange(10**12) for _ in range(n))}\n"
+
+
+def gen_halfraise(rng):
+    # "n k", then n values (%lld); n at most 200,005. The budget keeps every step walking far.
+    n = 200005
+    return f"{n} {10**14}\n{ints(rng.randrange(10**9) for _ in range(n))}\n"
+
+
+def gen_pie(rng):
+    # T; per case: "N F", then N radii (%lf); N at most 10,005.
+    cases = []
+    for _ in range(20):
+        n = 10005
+        radii = ints(f"{rng.uniform(1, 10000):.3f}" for _ in range(n))
+        cases.append(f"{n} {rng.randint(10000, 100000)}\n{radii}")
+    return f"{len(cases)}\n" + "\n".join(cases) + "\n"
+
+
+def gen_recipemax(rng):
+    # A recipe line read by characters up to '\n' (only B, S, C count), then seven integers.
+    letters = [rng.choice("abcdefxyz BSC-") if rng.random() < 0.00002 else rng.choice("abcxyz ")
+               for _ in range(1000000)]
+    return "".join(letters) + "\n100 200 300 1 2 3 1000000000000\n"
+
+
+def gen_groupmin(rng):
+    # "n m", n costs (%lld), m links "x y" (1-based, either order); n at most 100,004.
+    n, m = 100004, 200000
+    links = [(i, i + 1) for i in range(1, n)]          # one chain: searches nest n deep
+    links += [(rng.randint(1, n), rng.randint(1, n)) for _ in range(m - len(links))]
+    rng.shuffle(links)
+    links = [(y, x) if rng.random() < 0.5 else (x, y) for x, y in links]
+    costs = ints(rng.randint(-10**12, 10**12) for _ in range(n))
+    return f"{n} {m}\n{costs}\n" + "\n".join(f"{x} {y}" for x, y in links) + "\n"
+
+
+def gen_groupminzero(rng):
+    # "n m", n costs (%lld), m links "x y" (1-based, distinct endpoints); n at most 100,005.
+    # Ladders of 24 vertices (links i-(i+1) and i-(i+2)): the number of paths to the
+    # j-th vertex of a ladder is the j-th Fibonacci number, so a search that enters
+    # shared vertices once per path does about 121,000 entries per ladder.
+    n, size = 100004, 24
+    links = []
+    for start in range(1, n + 1, size):
+        last = min(start + size - 1, n)
+        links += [(i, i + 1) for i in range(start, last)]
+        links += [(i, i + 2) for i in range(start, last - 1)]
+    rng.shuffle(links)
+    links = [(y, x) if rng.random() < 0.5 else (x, y) for x, y in links]
+    costs = ints(rng.randint(-10**12, 10**12) for _ in range(n))
+    return f"{n} {len(links)}\n{costs}\n" + "\n".join(f"{x} {y}" for x, y in links) + "\n"
+
+
+def gen_blobcount(rng):
+    # Grids "m n" + m rows of at least n characters (m <= 105, rows <= 104), ended by "0 0".
+    grids = []
+    for g in range(300):
+        rows, cols = 105, 104
+        if g == 0:   # one region filling the grid: the search nests rows*cols deep
+            body = ["@" * cols] * rows
+        else:
+            body = ["".join(rng.choices("@*.", weights=(4, 5, 1), k=cols)) for _ in range(rows)]
+        grids.append(f"{rows} {cols}\n" + "\n".join(body))
+    return "\n".join(grids) + "\n0 0\n"
+
+
+def gen_spancover(rng):
+    # "n T", then n intervals "start end"; n at most 25,005.
+    n, t = 25005, 1000000
+    spans = [(k * 1000 + 1, k * 1000 + 1500) for k in range(1000)]   # a cover exists
+    while len(spans) < n:
+        s = rng.randint(-10, t)
+        spans.append((s, s + rng.randint(0, 1200)))
+    rng.shuffle(spans)
+    return f"{n} {t}\n" + "\n".join(f"{s} {e}" for s, e in spans) + "\n"
+
+
+def gen_rankpair(rng):
+    # n (at most 200,005), n values of the first sequence, n of the second (%lld).
+    n = 200005
+    return f"{n}\n{ints(i64(rng) for _ in range(n))}\n{ints(i64(rng) for _ in range(n))}\n"
+
+
+def gen_inversions(rng):
+    # T; per scenario: n (at most 1,005), then n values (%lld).
+    cases = [f"1005\n{ints(i64(rng) for _ in range(1005))}" for _ in range(200)]
+    return f"{len(cases)}\n" + "\n".join(cases) + "\n"
+
+
+def gen_seqmod7(rng):
+    # Triples "a b c" until one holds a zero; c from 1 to 10^18, |a|, |b| below 3*10^9.
+    def nonzero(lo, hi):
+        return rng.choice((-1, 1)) * rng.randint(lo, hi)
+    lines = [f"{nonzero(1, 3 * 10**9)} {nonzero(1, 3 * 10**9)} {rng.randint(1, 10**18)}"
+             for _ in range(300000)]
+    return "\n".join(lines) + "\n0 0 0\n"
+
+
+def gen_primeruns(rng):
+    # Queries from 1 to 10,005, one a line, ended by 0.
+    return "\n".join(str(rng.randint(1, 10005)) for _ in range(50000)) + "\n0\n"
+
+
+def gen_permcount(rng):
+    # t (at most 305), then t values; the walk visits all t! arrangements of distinct values.
+    values = [1, 4, 9, 16, 25, 36, 49, 64, 81, 2]
+    rng.shuffle(values)
+    return f"{len(values)}\n{ints(values)}\n"
+
+
+def gen_goldenpair(rng):
+    # Pairs "x y" (%lld%lld) until the end of the input; a third of them golden pairs.
+    phi = (1 + 5 ** 0.5) / 2
+    lines = []
+    for _ in range(500000):
+        if rng.random() < 0.33:
+            k = rng.randint(0, 10**6)
+            a = int(k * phi)
+            lines.append(f"{a + k} {a}")
+        else:
+            lines.append(f"{rng.randint(-10**9, 10**9)} {rng.randint(-10**9, 10**9)}")
+    return "\n".join(lines) + "\n"
+
+
+def gen_gridpairs(rng):
+    # Pairs "x y" until one holds a zero; dimensions from 1 to 10^6.
+    lines = [f"{rng.randint(1, 10**6)} {rng.randint(1, 10**6)}" for _ in range(500000)]
+    return "\n".join(lines) + "\n0 0\n"
+
+
+def gen_recurtable(rng):
+    # T, then T indices from 1 to 30.
+    t = 500000
+    return f"{t}\n" + "\n".join(str(rng.randint(1, 30)) for _ in range(t)) + "\n"
+
+
+def gen_powersum(rng):
+    # T, then T values of n from 1 to 59.
+    t = 500000
+    return f"{t}\n" + "\n".join(str(rng.randint(1, 59)) for _ in range(t)) + "\n"
+
+
+def gen_abchains(rng):
+    # One line read by characters up to the first '\n'; a and b count, other bytes are passed over.
+    return "".join(rng.choices("aaab c", k=4000000)) + "\n"
+
+
+def gen_divpair(rng):
+    # One integer x (at most 2,147,483,645); the search is linear in x.
+    return "1000000000\n"
+
+
+def gen_trianglepath(rng):
+    # T; per case: n (at most 104), then rows 1..n of i numbers each (%lld).
+    cases = []
+    for _ in range(100):
+        n = 104
+        rows = [ints(rng.randint(-10**12, 10**12) for _ in range(i)) for i in range(1, n + 1)]
+        cases.append(f"{n}\n" + "\n".join(rows))
+    return f"{len(cases)}\n" + "\n".join(cases) + "\n"
+
+
+def gen_wordlist(rng):
+    # Any text; words are runs of ASCII letters, folded to lower case.
+    words = set()
+    while len(words) < 300000:
+        words.add("".join(rng.choices("abcdefghijklmnopqrstuvwxyz", k=rng.randint(3, 12))))
+    tokens = []
+    for w in sorted(words):
+        tokens.append(w)
+        tokens.append(rng.choice((w.upper(), w.capitalize() + ",", "(" + w + ")", w + "'s")))
+    rng.shuffle(tokens)
+    lines = [" ".join(tokens[i:i + 12]) for i in range(0, len(tokens), 12)]
+    return "\n".join(lines) + "\n"
+
+
+def gen_halfrepeat(rng):
+    # n, then a string of n characters. Only the first is 'a', so no prefix half repeats.
+    n = 600000
+    return f"{n}\na" + "".join(rng.choices("bcdefghijklmnopqrstuvwxyz", k=n - 1)) + "\n"
+
+
+def gen_letterblock(rng):
+    # T, then T sizes n; each case writes 3n lines of n tokens (9n^2 bytes of output).
+    return "4\n1000 1000 1000 1000\n"
+
+
+def gen_piazza(rng):
+    # "r d", then n, then n circles "x y c" with |x|, |y| at most 30,000.
+    n = 1000000
+    circles = "\n".join(f"{rng.randint(-30000, 30000)} {rng.randint(-30000, 30000)} {rng.randint(-100, 5000)}"
+                        for _ in range(n))
+    return f"30000 12000\n{n}\n{circles}\n"
+
+
+GENERATORS = {
+    "campsum": gen_campsum,
+    "distinctsum": gen_distinctsum,
+    "balancefloor": gen_balancefloor,
+    "gamerset": gen_gamerset,
+    "gamerarray": gen_gamerarray,
+    "stallgap": gen_stallgap,
+    "stonegap": gen_stonegap,
+    "halfraise": gen_halfraise,
+    "pie": gen_pie,
+    "recipemax": gen_recipemax,
+    "groupmin": gen_groupmin,
+    "groupminzero": gen_groupminzero,
+    "blobcount": gen_blobcount,
+    "spancover": gen_spancover,
+    "rankpair": gen_rankpair,
+    "inversions": gen_inversions,
+    "seqmod7": gen_seqmod7,
+    "primeruns": gen_primeruns,
+    "permcount": gen_permcount,
+    "goldenpair": gen_goldenpair,
+    "gridpairs": gen_gridpairs,
+    "recurtable": gen_recurtable,
+    "powersum": gen_powersum,
+    "abchains": gen_abchains,
+    "divpair": gen_divpair,
+    "trianglepath": gen_trianglepath,
+    "wordlist": gen_wordlist,
+    "halfrepeat": gen_halfrepeat,
+    "letterblock": gen_letterblock,
+    "piazza": gen_piazza,
+}
+
+# Programs whose cost is set by the numbers they read, not by the bytes:
+# their megabytes per second say nothing and are left blank.
+VALUE_BOUND = {"divpair", "letterblock", "permcount"}
+
+
+def note(msg):
+    print(msg, file=sys.stderr, flush=True)
+
+
+def time_runs(exe, path, runs, limit):
+    """Median wall seconds of up to `runs` runs, or a string when a run fails or exceeds `limit`."""
+    times = []
+    for _ in range(runs):
+        with open(path, "rb") as stdin:
+            start = time.perf_counter()
+            try:
+                proc = subprocess.run([exe], stdin=stdin, stdout=subprocess.DEVNULL,
+                                      stderr=subprocess.DEVNULL, timeout=limit)
+            except subprocess.TimeoutExpired:
+                return f"> {limit:g}"
+            elapsed = time.perf_counter() - start
+        if proc.returncode != 0:
+            return f"exit {proc.returncode}"
+        times.append(elapsed)
+    return statistics.median(times)
+
+
+def output_of(exe, path, limit):
+    with open(path, "rb") as stdin:
+        try:
+            return subprocess.run([exe], stdin=stdin, stdout=subprocess.PIPE,
+                                  stderr=subprocess.DEVNULL, timeout=limit).stdout
+        except subprocess.TimeoutExpired:
+            return None
+
+
+def fmt_seconds(t):
+    return f"{t:.3f}" if isinstance(t, float) else t
+
+
+def main():
+    ap = argparse.ArgumentParser(description="Time the suite's programs on generated inputs.")
+    ap.add_argument("--bin", required=True, help="folder of the built programs")
+    ap.add_argument("--models", help="folder of the literal models (<name>_model)")
+    ap.add_argument("--runs", type=int, default=5, help="runs per program and model (default 5)")
+    ap.add_argument("--model-runs", type=int, default=3, help="runs per model (default 3)")
+    ap.add_argument("--only", help="comma-separated program names")
+    ap.add_argument("--model-limit", type=float, default=30.0,
+                    help="seconds after which a model run is stopped and reported as '> LIMIT' (default 30)")
+    ap.add_argument("--limit", type=float, default=120.0,
+                    help="the same for a program run (default 120)")
+    ap.add_argument("--check", action="store_true",
+                    help="also run program and model once more, capturing output, and compare them")
+    ap.add_argument("--inputs", help="write the inputs into this folder and keep them "
+                                     "(default: a temporary folder, removed afterwards)")
+    args = ap.parse_args()
+
+    names = list(GENERATORS)
+    if args.only:
+        wanted = [w.strip() for w in args.only.split(",") if w.strip()]
+        for w in wanted:
+            if w not in GENERATORS:
+                note(f"note: no generator for '{w}' (left out of the benchmark or unknown)")
+        names = [n for n in names if n in wanted]
+
+    tmp = None
+    if args.inputs:
+        folder = args.inputs
+        os.makedirs(folder, exist_ok=True)
+    else:
+        tmp = tempfile.TemporaryDirectory(prefix="suite-bench-")
+        folder = tmp.name
+
+    rows = []
+    for name in names:
+        exe = os.path.join(args.bin, name)
+        if not os.access(exe, os.X_OK):
+            note(f"note: {name} is not built in {args.bin}; skipped")
+            continue
+        model = os.path.join(args.models, name + "_model") if args.models else None
+        if model and not os.access(model, os.X_OK):
+            model = None
+        path = os.path.join(folder, name + ".in")
+        note(f"{name}: generating input")
+        with open(path, "w", encoding="ascii", newline="\n") as f:
+            f.write(GENERATORS[name](random.Random(f"{SEED}-{name}")))
+        size = os.path.getsize(path)
+        note(f"{name}: {size} bytes, timing the program")
+        t = time_runs(exe, path, args.runs, args.limit)
+        mbs = "-"
+        if isinstance(t, float) and name not in VALUE_BOUND and t > 0:
+            mbs = f"{size / 1e6 / t:.1f}"
+        mt, speedup, agree = "-", "-", "-"
+        if model:
+            note(f"{name}: timing the model")
+            mt = time_runs(model, path, args.model_runs, args.model_limit)
+            if isinstance(mt, float) and isinstance(t, float) and t > 0:
+                speedup = f"{mt / t:.1f}x"
+            elif isinstance(mt, str) and mt.startswith(">") and isinstance(t, float) and t > 0:
+                speedup = f"> {args.model_limit / t:.1f}x"
+            if args.check:
+                got = output_of(exe, path, args.limit)
+                want = output_of(model, path, args.model_limit)
+                agree = "?" if got is None or want is None else ("yes" if got == want else "NO")
+        rows.append((name, size, fmt_seconds(t), mbs, fmt_seconds(mt), speedup, agree))
+        if not args.inputs:
+            os.remove(path)
+
+    if tmp:
+        tmp.cleanup()
+
+    stamp = datetime.datetime.now().strftime("%Y-%m-%d %H:%M")
+    print(f"Benchmark of {stamp} on {platform.machine()} with {os.cpu_count()} CPUs, "
+          f"median of {args.runs} runs ({args.model_runs} for a model), "
+          f"model limit {args.model_limit:g} s.\n")
+    header = ["program", "input bytes", "median s", "input MB/s", "model median s", "speed-up"]
+    if args.check:
+        header.append("same output")
+    print("| " + " | ".join(header) + " |")
+    print("|" + "---|" * len(header))
+    for r in rows:
+        cells = [r[0], str(r[1]), r[2], r[3], r[4], r[5]] + ([r[6]] if args.check else [])
+        print("| " + " | ".join(cells) + " |")
+    if not rows:
+        print("\n(no program of the benchmark is built)")
+
+
+if __name__ == "__main__":
+    main()
