@@ -1,0 +1,56 @@
+#include "support/runner.hpp"
+
+namespace {
+
+using suite::Produces;
+
+// The block for size n: 3n lines of n copies of the token.
+std::string block(int n) {
+  std::string line;
+  for (int j = 0; j < n; ++j) line += "JVQ";
+  line += '\n';
+  std::string out;
+  for (int i = 0; i < 3 * n; ++i) out += line;
+  return out;
+}
+
+TEST(Letterblock, SmallBlocks) {
+  EXPECT_TRUE(Produces("letterblock", "0\n5\n", ""));
+  EXPECT_TRUE(Produces("letterblock", "1\n1\n", "JVQ\nJVQ\nJVQ\n"));
+  EXPECT_TRUE(Produces("letterblock", "2\n1 2\n", block(1) + block(2)));
+  EXPECT_TRUE(Produces("letterblock", "4 3 0 -7 2", block(3) + block(2)));
+}
+
+TEST(Letterblock, LineCountIsAWrappingProduct) {
+  // 3 * -1431655765 wraps to 1: one line of no copies.
+  EXPECT_TRUE(Produces("letterblock", "1\n-1431655765\n", "\n"));
+  // 3 * 715827883 wraps to a negative count: no line.
+  EXPECT_TRUE(Produces("letterblock", "2\n715827883\n1\n", block(1)));
+}
+
+TEST(Letterblock, LongLines) {
+  // Lines shorter than, equal to and longer than two of the program's runs.
+  EXPECT_TRUE(Produces("letterblock", "3\n1023\n1024\n2049\n", block(1023) + block(1024) + block(2049)));
+}
+
+TEST(Letterblock, MissingSizesEndTheRun) {
+  EXPECT_TRUE(Produces("letterblock", "5\n1\n", block(1)));
+  EXPECT_TRUE(Produces("letterblock", "3\n1 x 2\n", block(1)));
+  EXPECT_TRUE(Produces("letterblock", "-3\n1\n", ""));
+  EXPECT_TRUE(Produces("letterblock", "2147483647\n", ""));
+}
+
+TEST(Letterblock, EnormousSizeStreams) {
+  // One line of 2147483647 copies is 6 GiB: it must come out as it is made.
+  suite::Limits limits;
+  limits.max_output = 1u << 20;
+  suite::Outcome r = suite::run_program("letterblock", "1\n2147483647\n", limits);
+  ASSERT_TRUE(r.capped);
+  ASSERT_GE(r.out.size(), limits.max_output);
+  std::string head = r.out.substr(0, limits.max_output - limits.max_output % 3);
+  std::string want;
+  while (want.size() < head.size()) want += "JVQ";
+  EXPECT_EQ(head, want);
+}
+
+}  // namespace

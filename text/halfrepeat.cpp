@@ -1,0 +1,70 @@
+// halfrepeat: the largest k with 2k <= n whose prefix of length k is followed
+// at once by a second copy of itself; writes n - k + 1, or n when no k fits.
+//
+// Input: n (a 32-bit integer), then the string as one white-space-delimited
+// token; the string is expected to be n characters long.
+// Output: the answer as a 64-bit integer, then std::endl.
+//
+// Method: the candidates run from n / 2 (truncated toward zero) downward and
+// the first match wins. Rather than copying the two halves out for every
+// candidate, the Z-array of the string's first 2 * (n / 2) characters is built
+// once: z[k] is the length of the longest common prefix of the string and its
+// suffix at k, so the halves at k are equal exactly when z[k] >= k.
+// Cost: O(n) time and memory.
+//
+// Outside the contract: a candidate half that reaches past the end of the
+// string read (n / 2 more than half its length, a missing string included)
+// does not match, so the search goes on below it; a negative n, or one that
+// is not a number (read as 0), runs no search and the closing arithmetic is
+// applied as for any n: k = n / 2 and the answer n - 2k, plus 1 when k != 0.
+#include <cstdint>
+#include <iostream>
+#include <string>
+#include <vector>
+
+// Z-array of t: z[i] = length of the longest common prefix of t and t[i..].
+std::vector<std::size_t> z_array(const std::string& t) {
+  std::size_t m = t.size();
+  std::vector<std::size_t> z(m, 0);
+  if (m > 0) z[0] = m;
+  std::size_t l = 0, r = 0;  // t[l..r) is the rightmost match found so far
+  for (std::size_t i = 1; i < m; ++i) {
+    std::size_t len = 0;
+    if (i < r) len = std::min(r - i, z[i - l]);
+    while (i + len < m && t[len] == t[i + len]) ++len;
+    z[i] = len;
+    if (i + len > r) {
+      l = i;
+      r = i + len;
+    }
+  }
+  return z;
+}
+
+int main() {
+  std::ios::sync_with_stdio(false);
+  int n = 0;
+  std::string str;
+  std::cin >> n >> str;
+
+  int64_t answer = 0;
+  int k = n / 2;
+  if (k > 0) {
+    // Candidates above half the string's length reach past its end: no match.
+    std::size_t top = std::min<std::size_t>(std::size_t(k), str.size() / 2);
+    std::vector<std::size_t> z = z_array(str.substr(0, 2 * top));
+    std::size_t found = 0;
+    for (std::size_t c = top; c > 0; --c) {
+      if (z[c] >= c) {
+        found = c;
+        break;
+      }
+    }
+    k = int(found);
+    answer = k;
+  }
+  answer += int64_t(n - 2 * k);
+  if (k != 0) answer += 1;
+  std::cout << answer << std::endl;
+  return 0;
+}
