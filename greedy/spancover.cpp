@@ -1,0 +1,70 @@
+// spancover: the fewest closed integer intervals whose union covers every
+// position 1..T.
+//
+// Input: n and T, then n intervals, each start and end (inclusive, signed
+// 32-bit, taken as read even when the end lies before the start).
+// Output: the count with "%d" and nothing after it, or "-1" and a newline
+// when some position cannot be covered. T of 0 or less needs no interval: 0.
+// Intervals chain when the next one starts no later than one past the
+// covered end.
+//
+// Method: sort by start ascending, ties by end descending (`cmp`); then,
+// while the cover falls short of T, take among the intervals starting at or
+// before the first uncovered position the one that reaches furthest. The
+// scan resumes at the first interval that started too late, so every
+// interval is read a bounded number of times. The first uncovered position
+// is one past a cover that is still below T, so it never passes 2147483647.
+// Cost: O(n log n) for the sort, O(n) for the scans.
+//
+// Outside the contract: storage grows with the intervals read, so n above
+// 25,005 gets its natural answer. When a read fails (the input ends, or a
+// token is not a number), reading stops: the intervals not read would be
+// (0, 0) as the zero-filled storage leaves them, and such an interval covers
+// nothing, so leaving them out changes no answer; an interval whose end is
+// missing is left out for the same reason (its end would be 0).
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+struct cow {
+  int start, end;
+};
+
+std::vector<cow> mew;
+
+int cmp(cow a, cow b) {
+  if (a.start == b.start) return a.end > b.end ? 1 : 0;
+  return a.start < b.start ? 1 : 0;
+}
+
+int main() {
+  int n = 0, T = 0;
+  scanf("%d%d", &n, &T);
+  for (int64_t i = 0; i < n; ++i) {
+    cow c{0, 0};
+    if (scanf("%d%d", &c.start, &c.end) != 2) break;
+    mew.push_back(c);
+  }
+  std::sort(mew.begin(), mew.end(), cmp);
+  int size = int(mew.size());
+
+  int count = 0, pos = 0, reach = 0;
+  while (reach < T) {
+    int target = reach + 1;
+    for (int i = pos; i < size; ++i) {
+      if (mew[i].start > target) {
+        pos = i;
+        break;
+      }
+      reach = std::max(reach, mew[i].end);
+    }
+    if (reach < target) {
+      puts("-1");
+      break;
+    }
+    ++count;
+  }
+  if (reach >= T) printf("%d", count);
+  return 0;
+}
