@@ -101,4 +101,19 @@ TEST(Permcount, CountsAgreeWithExactSquareTest) {
   }
 }
 
+// Trace lines are formatted once per failing product; the model prints every
+// one as it finds it. Values are drawn so that products repeat, overflow and
+// go negative.
+TEST(Permcount, MatchesModelOnRandomMultisets) {
+  const int pool[] = {0, 1, 2, 3, 4, 5, 8, 9, 16, -1, -4, 46341, 65536, 97, 172961, 2147483647};
+  suite::Rng rng(541);
+  for (int round = 0; round < 150; ++round) {
+    std::vector<int> v(rng.range(0, 7));
+    for (int& x : v) x = rng.chance(70) ? pool[rng.range(0, 15)] : int(rng.range(-50000, 50000));
+    std::string in = values(v);
+    if (rng.chance(10)) in = in.substr(0, in.size() / 2);  // values missing at the end
+    EXPECT_TRUE(suite::MatchesModel("permcount", in)) << in;
+  }
+}
+
 }  // namespace

@@ -64,4 +64,20 @@ TEST(Primeruns, QueriesAboveTheCapacityUseTheListedPrimes) {
   EXPECT_TRUE(Produces("primeruns", in + "2147483647 0\n", out + "0\n"));
 }
 
+// Repeated queries are answered from remembered counts; the model slides a
+// fresh window every time.
+TEST(Primeruns, RepeatedQueriesMatchModel) {
+  suite::Rng rng(53);
+  for (int round = 0; round < 20; ++round) {
+    std::string in;
+    for (int i = 0; i < 300; ++i) {
+      int n = rng.chance(10) ? int(rng.range(-20, 0)) : int(rng.range(1, rng.chance(50) ? 100 : 10005));
+      if (n == 0) n = 1;
+      in += std::to_string(n) + (rng.chance(20) ? "\n" : " ");
+    }
+    if (rng.chance(80)) in += "0 7\n";
+    EXPECT_TRUE(suite::MatchesModel("primeruns", in));
+  }
+}
+
 }  // namespace
