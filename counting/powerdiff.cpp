@@ -15,6 +15,8 @@
 // program writes nothing. With fewer than two numbers, n is missing and
 // counts as 0 (a failed extraction stores 0), so nothing is written either;
 // a missing m after a failed first extraction is 0 as the stream stores it.
+// A number beyond the 64-bit range is taken as the stream stores it, at the
+// nearest 64-bit bound; when that is m, n is then not read.
 #include <cstdint>
 #include <iostream>
 
