@@ -9,10 +9,6 @@ using suite::Produces;
 
 std::string pair(int64_t m, int64_t n) { return std::to_string(m) + " " + std::to_string(n) + "\n"; }
 
-TEST(Powerdiff, Example) {
-  EXPECT_TRUE(Produces("powerdiff", suite::example_input("powerdiff"), suite::example_output("powerdiff")));
-}
-
 TEST(Powerdiff, SmallAndReducedInputs) {
   EXPECT_TRUE(Produces("powerdiff", "2 3\n", "6\n"));
   EXPECT_TRUE(Produces("powerdiff", "3 2\n", "3\n"));

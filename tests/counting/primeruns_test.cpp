@@ -23,10 +23,6 @@ std::vector<int> runs_below(int limit, int max_sum) {
   return count;
 }
 
-TEST(Primeruns, Example) {
-  EXPECT_TRUE(Produces("primeruns", suite::example_input("primeruns"), suite::example_output("primeruns")));
-}
-
 TEST(Primeruns, SmallQueriesAndTheEnds) {
   EXPECT_TRUE(Produces("primeruns", "1 2 3 5 17 41 53 12 20 666 9973 10005 -5 -2147483648 0\n",
                        "0\n1\n1\n2\n2\n3\n2\n1\n0\n0\n1\n0\n0\n0\n"));

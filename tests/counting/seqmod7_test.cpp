@@ -8,10 +8,6 @@ namespace {
 
 using suite::Produces;
 
-TEST(Seqmod7, Example) {
-  EXPECT_TRUE(Produces("seqmod7", suite::example_input("seqmod7"), suite::example_output("seqmod7")));
-}
-
 TEST(Seqmod7, SquaringCountAndSignedResidues) {
   // c + 1 = 4, 2, 3: three, two and two squarings; c = -1: none, the start
   // matrix's element 1 is printed; a negative input keeps its sign.
