@@ -1,0 +1,47 @@
+// powerdiff: m to the power n minus m times (m - 1) to the power n - 1,
+// reduced modulo 100003.
+//
+// Input: two integers m and n, extracted from the standard input stream as
+// 64-bit values; anything after them is ignored.
+// Output: the result and end of line (a flush).
+// Method: `pow` is square-and-multiply with the base reduced first. Every
+// reduction is the built-in remainder (sign of the dividend), so a negative m
+// gives a negative result. The second term multiplies the reduced power by
+// the raw m; that product wraps at 64 bits before its reduction.
+// Cost: about 2 x 64 steps.
+//
+// Outside the contract: n of 0 or less makes an exponent negative, whose
+// shift settles at -1 and never reaches 0, so no result would ever come: the
+// program writes nothing. With fewer than two numbers, n is missing and
+// counts as 0 (a failed extraction stores 0), so nothing is written either;
+// a missing m after a failed first extraction is 0 as the stream stores it.
+// A number beyond the 64-bit range is taken as the stream stores it, at the
+// nearest 64-bit bound; when that is m, n is then not read.
+#include <cstdint>
+#include <iostream>
+
+constexpr int64_t kMod = 100003;
+
+// The program's own modular power: called only with 64-bit integer arguments,
+// which match it exactly, never the floating-point one of the maths library.
+int64_t pow(int64_t x, int64_t e) {
+  int64_t r = 1;
+  x %= kMod;
+  while (e != 0) {
+    if (e & 1) r = (r * x) % kMod;
+    x = (x * x) % kMod;
+    e >>= 1;
+  }
+  return r % kMod;
+}
+
+int main() {
+  int64_t m = 0, n = 0;
+  std::cin >> m >> n;
+  if (n <= 0) return 0;  // an exponent would be negative: no result is ever due
+  int64_t p = ::pow(m, n);
+  int64_t q = ::pow(int64_t(uint64_t(m) - 1), n - 1);
+  int64_t t = int64_t(uint64_t(q) * uint64_t(m)) % kMod;
+  std::cout << ((p - t) + kMod) % kMod << std::endl;
+  return 0;
+}

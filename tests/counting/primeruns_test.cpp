@@ -1,0 +1,79 @@
+#include <string>
+#include <vector>
+
+#include "support/runner.hpp"
+
+namespace {
+
+using suite::Produces;
+
+// Runs of consecutive primes below `limit` summing to n, counted directly.
+std::vector<int> runs_below(int limit, int max_sum) {
+  std::vector<bool> composite(limit, false);
+  std::vector<int> primes;
+  for (int i = 2; i < limit; ++i) {
+    if (composite[i]) continue;
+    primes.push_back(i);
+    for (long long k = 1LL * i * i; k < limit; k += i) composite[k] = true;
+  }
+  std::vector<int> count(max_sum + 1, 0);
+  for (std::size_t s = 0; s < primes.size(); ++s)
+    for (std::size_t e = s, sum = 0; e < primes.size() && (sum += primes[e]) <= std::size_t(max_sum); ++e)
+      ++count[sum];
+  return count;
+}
+
+TEST(Primeruns, SmallQueriesAndTheEnds) {
+  EXPECT_TRUE(Produces("primeruns", "1 2 3 5 17 41 53 12 20 666 9973 10005 -5 -2147483648 0\n",
+                       "0\n1\n1\n2\n2\n3\n2\n1\n0\n0\n1\n0\n0\n0\n"));
+}
+
+TEST(Primeruns, ZeroEndsAndNothingAfterIsRead) {
+  EXPECT_TRUE(Produces("primeruns", "5 41 0 17 x", "2\n3\n"));
+  EXPECT_TRUE(Produces("primeruns", "0\n5\n", ""));
+}
+
+TEST(Primeruns, InputEndingBeforeZeroStops) {
+  EXPECT_TRUE(Produces("primeruns", "5 41", "2\n3\n"));
+  EXPECT_TRUE(Produces("primeruns", "5 x 41 0", "2\n"));
+  EXPECT_TRUE(Produces("primeruns", "", ""));
+}
+
+TEST(Primeruns, EveryQueryUpToTheCapacity) {
+  std::vector<int> want = runs_below(10005, 10005);
+  std::string in, out;
+  for (int n = 1; n <= 10005; ++n) {
+    in += std::to_string(n) + "\n";
+    out += std::to_string(want[n]) + "\n";
+  }
+  EXPECT_TRUE(Produces("primeruns", in + "0\n", out));
+}
+
+// Beyond the capacity only the primes below 10005 are known to the program.
+TEST(Primeruns, QueriesAboveTheCapacityUseTheListedPrimes) {
+  std::vector<int> want = runs_below(10005, 200000);
+  std::string in, out;
+  for (int n : {10006, 10007, 12000, 20000, 49999, 100000, 199999}) {
+    in += std::to_string(n) + "\n";
+    out += std::to_string(want[n]) + "\n";
+  }
+  EXPECT_TRUE(Produces("primeruns", in + "2147483647 0\n", out + "0\n"));
+}
+
+// Repeated queries are answered from remembered counts; the model slides a
+// fresh window every time.
+TEST(Primeruns, RepeatedQueriesMatchModel) {
+  suite::Rng rng(53);
+  for (int round = 0; round < 20; ++round) {
+    std::string in;
+    for (int i = 0; i < 300; ++i) {
+      int n = rng.chance(10) ? int(rng.range(-20, 0)) : int(rng.range(1, rng.chance(50) ? 100 : 10005));
+      if (n == 0) n = 1;
+      in += std::to_string(n) + (rng.chance(20) ? "\n" : " ");
+    }
+    if (rng.chance(80)) in += "0 7\n";
+    EXPECT_TRUE(suite::MatchesModel("primeruns", in));
+  }
+}
+
+}  // namespace
