@@ -1,0 +1,73 @@
+// trianglepath: the largest sum of a path down a number triangle, each step to
+// the number directly below or below and to the right, per case.
+//
+// Input: T with "%d"; per case n with "%d", then the triangle row by row, row i
+// holding i numbers read with "%lld".
+// Output: per case, "%lld\n": the best path sum from the top. Sums wrap at 64
+// bits and entries are compared as signed 64-bit values; n of 0 or less
+// writes 0.
+//
+// Method: the triangle is folded upward in place, from the bottom row: entry
+// (r-1, k) gains the larger of (r, k) and (r, k+1), so the top ends holding
+// the answer. Every case starts from a cleared triangle.
+// Cost: O(n^2) per case, linear in the triangle's entries, for the reading and
+// for the folding.
+//
+// Outside the contract: storage is sized to each case's triangle, as far as
+// its numbers are actually read, so n above 104 gets its natural answer. When
+// a read fails (the input ends or holds a non-number) inside a case, its
+// unread entries count as 0 and the case still writes its line; rows wholly
+// unread are left out of the fold, which changes nothing, since all-zero rows
+// add 0 to every path. A case whose n cannot be read ends the run, so a T
+// larger than the input holds writes no line for the missing cases. A
+// negative T runs cases until the reads fail.
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+// Row i (from 1) of the triangle occupies tower[row_start(i) ...] with i entries.
+std::vector<int64_t> tower;
+
+std::size_t row_start(int i) { return std::size_t(i) * std::size_t(i - 1) / 2; }
+
+int64_t wrap_add(int64_t a, int64_t b) { return int64_t(uint64_t(a) + uint64_t(b)); }
+
+// Reads up to n rows; returns the number of rows holding at least one read
+// entry (a partial last row is padded with zeros).
+int read_triangle(int n) {
+  tower.clear();
+  for (int i = 1; i <= n; ++i) {
+    for (int j = 1; j <= i; ++j) {
+      long long v = 0;
+      if (scanf("%lld", &v) != 1) {
+        if (j == 1) return i - 1;
+        tower.resize(row_start(i + 1), 0);
+        return i;
+      }
+      tower.push_back(v);
+    }
+  }
+  return n < 0 ? 0 : n;
+}
+
+int64_t fold(int rows) {
+  if (rows <= 0) return 0;
+  for (int r = rows; r > 1; --r) {
+    int64_t* below = tower.data() + row_start(r);
+    int64_t* above = tower.data() + row_start(r - 1);
+    for (int k = 0; k < r - 1; ++k) above[k] = wrap_add(std::max(below[k], below[k + 1]), above[k]);
+  }
+  return tower[0];
+}
+
+int main() {
+  int T = 0, n = 0;
+  scanf("%d", &T);
+  // A 64-bit countdown: a negative T runs on instead of wrapping at INT_MIN.
+  for (int64_t left = T; left != 0; --left) {
+    if (scanf("%d", &n) != 1) break;
+    printf("%lld\n", (long long)fold(read_triangle(n)));
+  }
+  return 0;
+}

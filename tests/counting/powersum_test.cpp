@@ -1,0 +1,54 @@
+#include <cstdint>
+#include <string>
+
+#include "support/runner.hpp"
+
+namespace {
+
+using suite::Produces;
+
+std::string lines(std::initializer_list<const char*> values) {
+  std::string s;
+  for (const char* v : values) s += std::string(v) + "\n";
+  return s;
+}
+
+TEST(Powersum, Example) {
+  EXPECT_TRUE(Produces("powersum", suite::example_input("powersum"), suite::example_output("powersum")));
+}
+
+// (n + 1) * 2^(n - 2) in integers, for every n the double computation holds exactly.
+TEST(Powersum, ExactFromOneToFiftyNine) {
+  std::string in = "59\n", want = "1\n";
+  in += "1 ";
+  for (int n = 2; n <= 59; ++n) {
+    in += std::to_string(n) + " ";
+    want += std::to_string(uint64_t(n + 1) << (n - 2)) + "\n";
+  }
+  EXPECT_TRUE(Produces("powersum", in, want));
+}
+
+TEST(Powersum, BelowOneIsZero) {
+  // n = -2 sums to -0.0625: the truncated integer is 0, never "-0".
+  EXPECT_TRUE(Produces("powersum", "7\n0 -1 -2 -3 -40 -1100 -2147483646\n",
+                       lines({"0", "0", "0", "0", "0", "0", "0"})));
+  // Where a 32-bit n - 2 would wrap into a huge exponent.
+  EXPECT_TRUE(Produces("powersum", "2\n-2147483647 -2147483648\n", "0\n0\n"));
+}
+
+TEST(Powersum, BeyondTheRangeSaturates) {
+  EXPECT_TRUE(Produces("powersum", "4\n60 61 1100 2147483647\n",
+                       lines({"9223372036854775807", "9223372036854775807", "9223372036854775807",
+                              "9223372036854775807"})));
+}
+
+TEST(Powersum, CountedList) {
+  EXPECT_TRUE(Produces("powersum", "0\n5\n", ""));
+  EXPECT_TRUE(Produces("powersum", "2\n30 10 4\n", "8321499136\n2816\n"));
+  // A failed extraction ends the run; the answers already due stay.
+  EXPECT_TRUE(Produces("powersum", "4\n3 4\n", "8\n20\n"));
+  EXPECT_TRUE(Produces("powersum", "3\n3 y 4\n", "8\n"));
+  EXPECT_TRUE(Produces("powersum", "-5\n1 2\n", "1\n3\n"));
+}
+
+}  // namespace

@@ -1,0 +1,57 @@
+#include <cstdint>
+#include <string>
+
+#include "support/runner.hpp"
+
+namespace {
+
+using suite::Produces;
+
+// Term n of 1, 3, 5, 11, ... by its closed form (2^(n+1) +- 1) / 3. Unsigned
+// 64-bit arithmetic holds it up to n = 63, where 2^64 - 1 is formed as 0 - 1.
+std::string term(int n) {
+  uint64_t p = n == 63 ? 0 : uint64_t(1) << (n + 1);
+  p = n % 2 == 0 ? p + 1 : p - 1;
+  return std::to_string(p / 3) + "\n";
+}
+
+TEST(Recurtable, Example) {
+  EXPECT_TRUE(Produces("recurtable", suite::example_input("recurtable"), suite::example_output("recurtable")));
+}
+
+TEST(Recurtable, EveryIndexOfTheTable) {
+  std::string in = "31\n", want;
+  for (int n = 30; n >= 0; --n) {
+    in += std::to_string(n) + " ";
+    want += n == 0 ? "0\n" : term(n);
+  }
+  EXPECT_TRUE(Produces("recurtable", in, want));
+}
+
+TEST(Recurtable, CountedList) {
+  EXPECT_TRUE(Produces("recurtable", "0\n1 2 3\n", ""));
+  EXPECT_TRUE(Produces("recurtable", "4\n5 5 1 5\n", "21\n21\n1\n21\n"));
+  // Only T indices are read.
+  EXPECT_TRUE(Produces("recurtable", "2\n4 10 30\n", "11\n683\n"));
+}
+
+TEST(Recurtable, IndicesBeyondTheTable) {
+  std::string in = "33\n", want;
+  for (int n = 31; n <= 63; ++n) {
+    in += std::to_string(n) + " ";
+    want += term(n);
+  }
+  EXPECT_TRUE(Produces("recurtable", in, want));
+  EXPECT_TRUE(Produces("recurtable", "5\n-1 64 2147483647 -2147483648 3\n", "0\n0\n0\n0\n5\n"));
+}
+
+TEST(Recurtable, InputEndingEarly) {
+  // A failed extraction ends the run; the answers already due stay.
+  EXPECT_TRUE(Produces("recurtable", "5\n1 2\n", "1\n3\n"));
+  EXPECT_TRUE(Produces("recurtable", "3\n4 x 5\n", "11\n"));
+  EXPECT_TRUE(Produces("recurtable", "2147483647\n3\n", "5\n"));
+  EXPECT_TRUE(Produces("recurtable", "-1\n1 2 3\n", "1\n3\n5\n"));
+  EXPECT_TRUE(Produces("recurtable", "x\n1\n", ""));
+}
+
+}  // namespace
