@@ -10,10 +10,6 @@ using namespace std::string_literals;
 
 constexpr int64_t kMod = 1000000007;
 
-TEST(Abchains, Example) {
-  EXPECT_TRUE(Produces("abchains", suite::example_input("abchains"), suite::example_output("abchains")));
-}
-
 TEST(Abchains, StretchesBetweenRunsOfB) {
   const std::pair<const char*, const char*> cases[] = {
       {"ab\n", "1\n"},   {"aba\n", "3\n"}, {"abbaa\n", "5\n"}, {"baaab\n", "3\n"},

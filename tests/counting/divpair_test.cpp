@@ -8,10 +8,6 @@ using suite::Produces;
 
 std::string line(long long x) { return std::to_string(x) + "\n"; }
 
-TEST(Divpair, Example) {
-  EXPECT_TRUE(Produces("divpair", suite::example_input("divpair"), suite::example_output("divpair")));
-}
-
 TEST(Divpair, FirstHitInRowTwo) {
   EXPECT_TRUE(Produces("divpair", "3\n", "2 3\n"));
   EXPECT_TRUE(Produces("divpair", "4\n", "2 3\n"));

@@ -13,10 +13,6 @@ std::string lines(std::initializer_list<const char*> values) {
   return s;
 }
 
-TEST(Powersum, Example) {
-  EXPECT_TRUE(Produces("powersum", suite::example_input("powersum"), suite::example_output("powersum")));
-}
-
 // (n + 1) * 2^(n - 2) in integers, for every n the double computation holds exactly.
 TEST(Powersum, ExactFromOneToFiftyNine) {
   std::string in = "59\n", want = "1\n";

@@ -15,10 +15,6 @@ std::string term(int n) {
   return std::to_string(p / 3) + "\n";
 }
 
-TEST(Recurtable, Example) {
-  EXPECT_TRUE(Produces("recurtable", suite::example_input("recurtable"), suite::example_output("recurtable")));
-}
-
 TEST(Recurtable, EveryIndexOfTheTable) {
   std::string in = "31\n", want;
   for (int n = 30; n >= 0; --n) {

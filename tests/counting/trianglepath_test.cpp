@@ -6,11 +6,6 @@ namespace {
 
 using suite::Produces;
 
-TEST(Trianglepath, Example) {
-  EXPECT_TRUE(Produces("trianglepath", suite::example_input("trianglepath"),
-                       suite::example_output("trianglepath")));
-}
-
 TEST(Trianglepath, SmallTriangles) {
   EXPECT_TRUE(Produces("trianglepath", "0\n5\n1 2\n", ""));
   EXPECT_TRUE(Produces("trianglepath", "1\n1\n7\n", "7\n"));

@@ -28,10 +28,6 @@ std::vector<std::string> snake(int rows, int cols) {
   return g;
 }
 
-TEST(Blobcount, Example) {
-  EXPECT_TRUE(Produces("blobcount", suite::example_input("blobcount"), suite::example_output("blobcount")));
-}
-
 TEST(Blobcount, RegionsStartAtAtAndGrowThroughAllButStar) {
   EXPECT_TRUE(Produces("blobcount", grid({"*"}) + grid({"@"}) + "0 0\n", "0\n1\n"));
   EXPECT_TRUE(Produces("blobcount", grid({"@*", "*@"}) + "0 0\n", "1\n"));

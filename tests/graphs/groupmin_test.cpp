@@ -6,10 +6,6 @@ namespace {
 using suite::graph_input;
 using suite::Produces;
 
-TEST(Groupmin, Example) {
-  EXPECT_TRUE(Produces("groupmin", suite::example_input("groupmin"), suite::example_output("groupmin")));
-}
-
 TEST(Groupmin, SearchesSkipReachedVertices) {
   EXPECT_TRUE(Produces("groupmin", "0 0\n", "0\n"));
   EXPECT_TRUE(Produces("groupmin", graph_input({4, -6, 9}, {}), "7\n"));

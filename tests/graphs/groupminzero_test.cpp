@@ -6,11 +6,6 @@ namespace {
 using suite::graph_input;
 using suite::Produces;
 
-TEST(Groupminzero, Example) {
-  EXPECT_TRUE(Produces("groupminzero", suite::example_input("groupminzero"),
-                       suite::example_output("groupminzero")));
-}
-
 TEST(Groupminzero, SharedVerticesCountInEverySearch) {
   EXPECT_TRUE(Produces("groupminzero", "0 0\n", "0\n"));
   EXPECT_TRUE(Produces("groupminzero", graph_input({4, -6, 9}, {}), "7\n"));

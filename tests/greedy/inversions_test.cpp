@@ -10,10 +10,6 @@ std::string scenario(const std::vector<long long>& values) {
   return s + "\n";
 }
 
-TEST(Inversions, Example) {
-  EXPECT_TRUE(Produces("inversions", suite::example_input("inversions"), suite::example_output("inversions")));
-}
-
 TEST(Inversions, CountsStrictPairs) {
   EXPECT_TRUE(Produces("inversions", "0\n3\n3 2 1\n", ""));
   EXPECT_TRUE(Produces("inversions", "3\n" + scenario({}) + scenario({7}) + scenario({3, 2, 1}),

@@ -36,10 +36,6 @@ std::string sorted_trace(const std::vector<long long>& a_values, const std::vect
   return out;
 }
 
-TEST(Rankpair, Example) {
-  EXPECT_TRUE(Produces("rankpair", suite::example_input("rankpair"), suite::example_output("rankpair")));
-}
-
 TEST(Rankpair, TraceLayout) {
   EXPECT_TRUE(Produces("rankpair", "0\n", ""));
   EXPECT_TRUE(Produces("rankpair", "1\n-4\n9\n", "a\n0:-4\nans\n0:0\n"));

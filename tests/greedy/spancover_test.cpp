@@ -4,10 +4,6 @@ namespace {
 
 using suite::Produces;
 
-TEST(Spancover, Example) {
-  EXPECT_TRUE(Produces("spancover", suite::example_input("spancover"), suite::example_output("spancover")));
-}
-
 TEST(Spancover, CountHasNoNewlineButMinusOneHas) {
   EXPECT_TRUE(Produces("spancover", "0 0\n", "0"));
   EXPECT_TRUE(Produces("spancover", "2 -5\n1 3\n4 6\n", "0"));

@@ -16,11 +16,6 @@ std::string input_of(const std::vector<long long>& values, const std::vector<std
   return in;
 }
 
-TEST(Balancefloor, Example) {
-  EXPECT_TRUE(Produces("balancefloor", suite::example_input("balancefloor"),
-                       suite::example_output("balancefloor")));
-}
-
 TEST(Balancefloor, RaisesAndAssignments) {
   EXPECT_TRUE(Produces("balancefloor", input_of({7}, {}), "7\n"));
   EXPECT_TRUE(Produces("balancefloor", input_of({1, 5, 3}, {"0 4"}), "4 5 4\n"));

@@ -11,10 +11,6 @@ std::string one_case(const std::string& counts_with_n, const std::string& comman
   return "1\n" + counts_with_n + "\n" + commands + "\nEnd\n";
 }
 
-TEST(Campsum, Example) {
-  EXPECT_TRUE(Produces("campsum", suite::example_input("campsum"), suite::example_output("campsum")));
-}
-
 TEST(Campsum, CommandsActByFirstCharacterOnly) {
   EXPECT_TRUE(Produces("campsum", one_case("3 1 2 3", "Q 0 2 Add 1 4 Query 1 2 Sub 0 1 Q 0 0"),
                        "Case 1:\n6\n9\n0\n"));

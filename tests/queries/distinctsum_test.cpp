@@ -24,11 +24,6 @@ std::string input_of(const std::vector<Case>& cases) {
   return in;
 }
 
-TEST(Distinctsum, Example) {
-  EXPECT_TRUE(Produces("distinctsum", suite::example_input("distinctsum"),
-                       suite::example_output("distinctsum")));
-}
-
 TEST(Distinctsum, RepeatsCountOnce) {
   // Sums 1, 1, 3: equal ends give 1, index 0 gives the prefix sum plus 1.
   EXPECT_TRUE(Produces("distinctsum", input_of({{{1, 1, 2}, {{1, 3}, {2, 3}, {2, 2}, {0, 3}, {3, 1}}}}),
