@@ -3,6 +3,9 @@
 // Input: none; standard input is never read.
 // Output: (4, 2) minus (3, 0), written as "(1,2)\n".
 // Cost: constant.
+//
+// Outside the contract: no input is outside it; whatever standard input
+// holds is left unread and changes nothing.
 #include <cstdint>
 #include <iostream>
 #include <ostream>
