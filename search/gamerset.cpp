@@ -9,7 +9,8 @@
 // Output: the answer as a signed 64-bit integer, then std::endl.
 //
 // Method: values are counted in `gamers`, a 32-bit counter per value from 0
-// to 9,999,999, so duplicates cost one increment. Bisection on x over
+// to 9,999,999, so duplicates cost one increment (a counter wraps at 32 bits
+// and enters the products widened with its sign). Bisection on x over
 // [temp, 1e9], temp being the largest value and at least 0: mid is the sum of
 // the bounds shifted right one bit; check(mid) holds when the shortfall is
 // >= mid, and then hi = mid - 1, else lo = mid + 1; lo is written. check

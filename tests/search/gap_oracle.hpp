@@ -1,6 +1,6 @@
-// An oracle for stallgap and stonegap on small instances: the largest gap d
-// at which greedy placement from the smallest position keeps k positions,
-// found by trying every d of the span downwards.
+// An oracle for stallgap and stonegap on small positions: the largest gap
+// d >= 0 at which greedy keeping from the smallest position keeps k of them
+// (the span when k <= 1, -1 when even 0 keeps fewer), by trying every d.
 #pragma once
 
 #include <algorithm>
@@ -9,20 +9,14 @@
 
 namespace gaps {
 
-// Kept positions at minimum gap d (d >= 0), walking up from the smallest.
-inline long long kept_at(const std::vector<long long>& sorted, long long d) {
-  long long kept = 1, last = sorted[0];
-  for (size_t i = 1; i < sorted.size(); ++i)
-    if (sorted[i] - last >= d) ++kept, last = sorted[i];
-  return kept;
-}
-
-// The largest d >= 0 at which k positions are kept; -1 when even 0 keeps
-// fewer; the span when k <= 1 (every d keeps them). Positions must be small.
 inline long long best_gap(std::vector<long long> pos, long long k) {
   std::sort(pos.begin(), pos.end());
-  for (long long d = pos.back() - pos.front(); d >= 0; --d)
-    if (kept_at(pos, d) >= k) return d;
+  for (long long d = pos.back() - pos.front(); d >= 0; --d) {
+    long long kept = 1, last = pos[0];
+    for (size_t i = 1; i < pos.size(); ++i)
+      if (pos[i] - last >= d) ++kept, last = pos[i];
+    if (kept >= k) return d;
+  }
   return -1;
 }
 
