@@ -1,0 +1,46 @@
+// multiplecover: the smallest top value h from 1 to 3,000,000 such that n
+// distinct multiples of 2 and m distinct multiples of 3, all different from
+// one another, can be chosen from 1 to h; 3000001 when none is.
+//
+// Input: n and m extracted with >> as signed 32-bit integers. A number
+// missing at the end, or not a number, is 0, and so is m after it; a number
+// beyond the 32-bit range is taken as the nearest limit (and m after it is
+// 0). Standard streams only, not synchronised with the C functions.
+// Output: lo after the bisection, then std::endl (a newline and a flush).
+//
+// check(mid) holds when, up to mid, the multiples of 2 or 3 number at least
+// n + m, the multiples of 2 at least n and the multiples of 3 at least m. The
+// divisions are 32-bit and truncate; n + m wraps at 32 bits.
+// Bisection over [1, 3000000] with mid = (lo + hi) / 2: on success
+// hi = mid - 1, otherwise lo = mid + 1.
+// Cost: at most 22 constant-time steps.
+//
+// Outside the contract: nothing is left open; counts at the 32-bit limits
+// take part through the wrapped sum n + m.
+#include <cstdint>
+#include <iostream>
+
+int n, m;
+
+bool check(int mid) {
+  int both = int(uint32_t(n) + uint32_t(m));
+  if (mid / 3 + mid / 2 - mid / 6 < both) return false;
+  if (mid / 2 < n) return false;
+  if (mid / 3 < m) return false;
+  return true;
+}
+
+int main() {
+  std::ios::sync_with_stdio(false);
+  std::cin >> n >> m;
+  int lo = 1, hi = 3000000;
+  while (lo <= hi) {
+    int mid = (lo + hi) / 2;
+    if (check(mid))
+      hi = mid - 1;
+    else
+      lo = mid + 1;
+  }
+  std::cout << lo << std::endl;
+  return 0;
+}

@@ -1,0 +1,83 @@
+// recipemax: the largest number of copies of a recipe, from 1 to 10^13 + 2,
+// that the stock and the money can make when missing units are bought at
+// their prices; 0 when not even one copy can be made.
+//
+// Input: the recipe line, read character by character with getchar up to the
+// first '\n', '\r' or zero byte (consumed, not counted): each 'B', 'S' and 'C'
+// is one unit of that ingredient, every other byte (spaces, tabs, lower case,
+// 0xFF) is skipped. Then seven integers extracted with >> as signed 64-bit
+// values: the stock of B, S and C, their unit prices, and the money. A
+// number missing at the end, or a token that is not a number, leaves 0 there
+// and in every number after it (the stream has failed); a number beyond the
+// 64-bit range is taken as the nearest limit, and the stream fails there too.
+// Output: "%lld\n" with hi after a bisection over [1, 10^13 + 2] with
+// mid = (lo + hi) / 2: on success lo = mid + 1, otherwise hi = mid - 1.
+//
+// check(x) settles B, S and C in that order: an ingredient used by the recipe
+// and short of stock (stock - x * count below 0) adds the shortfall times its
+// price to the money, and the money is tested after each purchase.
+// Arithmetic is signed 64-bit and wraps in two's complement; it is done in
+// unsigned 64-bit and converted back, since x * count can exceed the 64-bit
+// range for long recipes.
+// Cost: the length of the recipe line, then at most 44 constant-time steps.
+//
+// getchar and >> read one stream: the standard streams stay synchronised with
+// the C input, so extraction starts at the byte after the recipe line.
+//
+// Outside the contract: input that ends before the recipe line has ended
+// ends the line there (the getchar result stays an int until it is compared
+// with EOF, so a 0xFF byte is not taken for the end); the seven numbers are
+// then 0. The letter counts wrap at 32 bits, like every sum, on a line of
+// 2^31 or more equal letters.
+#include <cstdint>
+#include <cstdio>
+#include <iostream>
+
+int B, S, C;
+int s;  // the character read last from the recipe line
+int64_t O_B1, O_S1, O_C1, P_B, P_S, P_C, money1;
+
+int64_t wrap_mul(int64_t a, int64_t b) { return int64_t(uint64_t(a) * uint64_t(b)); }
+int64_t wrap_add(int64_t a, int64_t b) { return int64_t(uint64_t(a) + uint64_t(b)); }
+int64_t wrap_sub(int64_t a, int64_t b) { return int64_t(uint64_t(a) - uint64_t(b)); }
+void count(int& letter) { letter = int(uint32_t(letter) + 1u); }
+
+void read_recipe() {
+  while ((s = getchar()) != EOF && s != '\n' && s != '\r' && s != 0) {
+    if (s == 'B')
+      count(B);
+    else if (s == 'S')
+      count(S);
+    else if (s == 'C')
+      count(C);
+  }
+}
+
+// Pays for `need` units short of `stock` when the recipe uses the ingredient;
+// false when that leaves the money negative.
+bool buy(int64_t& m, int letters, int64_t stock, int64_t price, int64_t x) {
+  int64_t rest = wrap_sub(stock, wrap_mul(x, letters));
+  if (letters == 0 || rest >= 0) return true;
+  m = wrap_add(m, wrap_mul(rest, price));
+  return m >= 0;
+}
+
+bool check(int64_t x) {
+  int64_t m = money1;
+  return buy(m, B, O_B1, P_B, x) && buy(m, S, O_S1, P_S, x) && buy(m, C, O_C1, P_C, x);
+}
+
+int main() {
+  read_recipe();
+  std::cin >> O_B1 >> O_S1 >> O_C1 >> P_B >> P_S >> P_C >> money1;
+  int64_t lo = 1, hi = 10000000000002;
+  while (lo <= hi) {
+    int64_t mid = (lo + hi) / 2;
+    if (check(mid))
+      lo = mid + 1;
+    else
+      hi = mid - 1;
+  }
+  printf("%lld\n", (long long)hi);
+  return 0;
+}
