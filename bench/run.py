@@ -25,6 +25,7 @@ import statistics
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 SEED = 20240601
@@ -350,20 +351,35 @@ def note(msg):
     print(msg, file=sys.stderr, flush=True)
 
 
+def timed_run(exe, stdin, limit):
+    """Wall seconds of one run and its exit status, or None when it exceeds `limit`.
+
+    The run is waited for with a blocking wait, and a timer kills it at the
+    limit: waiting with a timeout polls in sleeps of up to 50 ms, which would
+    round every figure up to the next poll."""
+    start = time.perf_counter()
+    proc = subprocess.Popen([exe], stdin=stdin, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+    timer = threading.Timer(limit, proc.kill)
+    timer.start()
+    status = proc.wait()
+    elapsed = time.perf_counter() - start
+    killed = not timer.is_alive()
+    timer.cancel()
+    return None if killed else (elapsed, status)
+
+
 def time_runs(exe, path, runs, limit):
     """Median wall seconds of up to `runs` runs, or a string when a run fails or exceeds `limit`."""
     times = []
     for _ in range(runs):
         with open(path, "rb") as stdin:
-            start = time.perf_counter()
-            try:
-                proc = subprocess.run([exe], stdin=stdin, stdout=subprocess.DEVNULL,
-                                      stderr=subprocess.DEVNULL, timeout=limit)
-            except subprocess.TimeoutExpired:
-                return f"> {limit:g}"
-            elapsed = time.perf_counter() - start
-        if proc.returncode != 0:
-            return f"exit {proc.returncode}"
+            result = timed_run(exe, stdin, limit)
+        if result is None:
+            return f"> {limit:g}"
+        elapsed, status = result
+        if status != 0:
+            return f"exit {status}"
         times.append(elapsed)
     return statistics.median(times)
 

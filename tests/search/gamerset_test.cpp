@@ -48,4 +48,17 @@ TEST(Gamerset, SameLineAsGamerarray) {
   }
 }
 
+// The packed walk against the ordered-set walk it replaces, on values in range
+// with many repeats and with few.
+TEST(Gamerset, MatchesTheOrderedSetWalk) {
+  suite::Rng rng(29);
+  for (int round = 0; round < 40; ++round) {
+    int n = int(rng.range(0, round % 8 == 0 ? 5000 : 15));
+    long long top = rng.chance(50) ? 20 : 9999999;
+    std::string in = std::to_string(n) + "\n";
+    for (int i = 0; i < n; ++i) in += std::to_string(rng.range(0, top)) + " ";
+    ASSERT_TRUE(suite::MatchesModel("gamerset", in)) << in.substr(0, 200);
+  }
+}
+
 }  // namespace
