@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/runner.hpp"
+
 namespace gaps {
 
 inline long long best_gap(std::vector<long long> pos, long long k) {
@@ -24,6 +26,20 @@ inline std::string input_of(const std::vector<long long>& pos, long long k) {
   std::string in = std::to_string(pos.size()) + " " + std::to_string(k) + "\n";
   for (long long p : pos) in += std::to_string(p) + " ";
   return in + "\n";
+}
+
+// A random case: 1 to 14 positions within 80 of a start drawn from
+// [-60, low_max], and a count to place from -1 to two more than the positions.
+struct Case {
+  std::vector<long long> pos;
+  long long count;
+};
+inline Case random_case(suite::Rng& rng, long long low_max) {
+  std::vector<long long> pos(rng.range(1, 14));
+  long long low = rng.range(-60, low_max), width = rng.range(0, 80);
+  for (long long& p : pos) p = low + rng.range(0, width);
+  long long count = rng.range(-1, (long long)pos.size() + 2);
+  return {pos, count};
 }
 
 }  // namespace gaps

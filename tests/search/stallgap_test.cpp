@@ -37,10 +37,7 @@ TEST(Stallgap, OutsideTheContract) {
 TEST(Stallgap, MatchesEveryGapTried) {
   suite::Rng rng(37);
   for (int round = 0; round < 150; ++round) {
-    std::vector<long long> pos(rng.range(1, 14));
-    long long low = rng.range(-60, 30), width = rng.range(0, 80);
-    for (long long& p : pos) p = low + rng.range(0, width);
-    long long c = rng.range(-1, (long long)pos.size() + 2);
+    auto [pos, c] = gaps::random_case(rng, 30);
     long long first = *std::min_element(pos.begin(), pos.end());
     long long last = *std::max_element(pos.begin(), pos.end());
     long long d = c <= 1 ? last : c > (long long)pos.size() ? first - 1 : gaps::best_gap(pos, c);

@@ -36,10 +36,7 @@ TEST(Stonegap, OutsideTheContract) {
 TEST(Stonegap, MatchesEveryGapTried) {
   suite::Rng rng(31);
   for (int round = 0; round < 150; ++round) {
-    std::vector<long long> pos(rng.range(1, 14));
-    long long low = rng.range(-60, 60), width = rng.range(0, 80);
-    for (long long& p : pos) p = low + rng.range(0, width);
-    long long k = rng.range(-1, (long long)pos.size() + 2);
+    auto [pos, k] = gaps::random_case(rng, 60);
     std::string in = input_of(pos, k);
     ASSERT_TRUE(Produces("stonegap", in, std::to_string(gaps::best_gap(pos, k)) + "\n")) << in;
   }
