@@ -5,29 +5,31 @@
 // (tested a, then b, then c), which writes nothing and ends the run.
 // Output: per triple, "%lld\n": element (0, 1) of the final matrix % 7, a
 // remainder with the sign of the element (-6..6).
-// Cost: per triple, one product of the raw matrix and at most six table
-// look-ups; the tables (28561 entries each) are built once, lazily. Reading
-// is a line at a time, so an answer is due as soon as its line is in.
+// Cost: per triple, four 64-bit remainders and one look-up in a memo of
+// answers; a miss costs at most 62 look-ups in a table of single squarings,
+// both filled on first use (at most 13^4 x 63 and 13^4 entries). Reading is
+// a line at a time, so no read waits for more than the line being parsed;
+// that per-line reading and writing is most of the time.
 // Method: the start matrix is (1 1 / a b), not the identity. n = c + 1; while
 // n is not 0 the matrix is replaced by its own product and n is shifted right
 // arithmetically, so it is squared L times, L the bit length of n. In a
 // product every single term x(i,k) * y(k,j) wraps at 64 bits and is then
 // reduced % 7 (sign of the dividend); the two terms of an entry are added
 // without a further reduction, so after the first squaring every entry lies
-// in -12..12. There x * y % 7 equals (x % 7) * (y % 7) % 7 (the signs agree
-// and both are congruent), so each later squaring, and the answer, depend on
-// the entries % 7 alone: 13^4 states. The first squaring is done on the raw
-// matrix as written; the other L - 1 follow from tables of the state after
-// 1, 2, 4, ..., 32 squarings.
+// in -12..12. There x * y % 7 equals (x % 7) * (y % 7) % 7 (the signs agree,
+// or one side is 0, and the two are congruent), so each later squaring, and
+// the answer, depend on the entries % 7 alone: a state out of 13^4. The
+// first squaring is done on the raw entries; the answer after the other
+// L - 1 is remembered per (state, L - 1).
 //
 // Outside the contract: the input ending (or a token that is not a number)
 // before a triple with a zero ends the run; a read that takes only part of a
 // triple leaves the other numbers as they were (zero before the first triple)
 // and that triple is answered as it stands. A number beyond 64 bits is read
-// as the nearest 64-bit limit, a sign without digits is consumed and fails,
-// and a NUL byte ends the input. A triple whose c + 1 is negative (c of -2
-// or less, or c the largest value, where c + 1 wraps) would square without
-// end and never be answered: the run ends there, writing nothing more, so the
+// as the nearest 64-bit limit; a sign without digits is consumed and is not
+// a number (nor is a NUL byte). A triple whose c + 1 is negative (c of -2 or
+// less, or c the largest value, where c + 1 wraps) would square without end
+// and never be answered: the run ends there, writing nothing more, so the
 // output is the lines due before it.
 #include <bit>
 #include <cstdint>
@@ -72,16 +74,21 @@ int square(int s) {
   return squared[s] - 1;
 }
 
-// Leaves in `ans` the start matrix squared once per bit of n; after the
-// first squaring only the entries % 7 are kept, and of them only element
-// (0, 1), the one the answer reads.
+// Leaves in element (0, 1) of `ans` that element of the start matrix squared
+// once per bit of n, or its remainder % 7 where n is not 0 (the only form of
+// it the answer reads); the other entries are not kept.
 void fastPower(int64_t n) {
   ans.m[0][0] = 1;
   ans.m[0][1] = 1;
   ans.m[1][0] = a;
   ans.m[1][1] = b;
   if (n == 0) return;
-  ans = mul(ans, ans);
+  // The first squaring, mul(ans, ans) with its products by 1 written out.
+  int64_t ra = a % 7, rb = b % 7;
+  ans.m[0][0] = 1 + ra;
+  ans.m[0][1] = 1 + rb;
+  ans.m[1][0] = ra + wrap_mul(b, a) % 7;
+  ans.m[1][1] = ra + wrap_mul(b, b) % 7;
   int s = encode(ans), more = std::bit_width(uint64_t(n)) - 1;  // squarings still due
   int8_t& known = memo[s][more];
   if (known == 0) {
