@@ -9,9 +9,12 @@
 // passing arrangements modulo 1000000007. The arrangements are taken in
 // ascending (lexicographic) order, rotated to start at the input order: the
 // input order and those above it, then those below it.
-// Cost: proportional to the output, not to the t! arrangements: at most
-// t * (distinct values) steps per trace line, plus O(t * distinct values)
-// along the input order; reading is t scanf calls.
+// Cost: proportional to the output, not to the t! arrangements: only the
+// prefixes with a failing arrangement below them are expanded (at most t
+// per trace line, O(distinct values) steps each), plus the prefixes of the
+// input order and O(t^2 + distinct values^2) set-up. Equal lines are written
+// by doubling block copies, so trace-heavy runs take about what writing
+// their output takes.
 // Method: a pair passes when r = sqrtf(float(p)), p the 32-bit wrapping
 // product, has r - k equal to 0 in single precision, k being r truncated; a
 // negative p gives a NaN root, k 0, written "nan". An arrangement's trace
@@ -28,9 +31,9 @@
 //
 // Outside the contract: t below 0 holds no values (as t = 0, it writes 1);
 // t above 305 does not fit the arrangement store: no value is read and
-// nothing is written. A run of one trace line longer than 2^64 - 1 lines
-// (beyond 20 values, more than 10^20 bytes, which no run finishes) is cut
-// to 2^64 - 1 lines. Once a write fails, no more lines are written.
+// nothing is written. A block of one trace line longer than 2^64 - 1 lines
+// (more than 20 values; over 10^20 bytes, which no run finishes writing) is
+// cut to 2^64 - 1 lines. Once a write fails, nothing more is written.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
