@@ -218,8 +218,10 @@ def gen_primeruns(rng):
 
 
 def gen_permcount(rng):
-    # t (at most 305), then t values; the walk visits all t! arrangements of distinct values.
-    values = [1, 4, 9, 16, 25, 36, 49, 64, 81, 2]
+    # t (at most 305), then t values: 13 distinct values 3 k^2 in a shuffled order. Every
+    # product is a perfect square, so all 13! arrangements pass: a literal walk takes
+    # minutes, the output is the count alone.
+    values = [3 * k * k for k in range(1, 14)]
     rng.shuffle(values)
     return f"{len(values)}\n{ints(values)}\n"
 

@@ -6,88 +6,250 @@
 // stays 0, and anything after the t values is not read.
 // Output: per failing arrangement, "%f    %d\n": the root at its first
 // failing pair and that root's integer part; then "%d\n": the number of
-// passing arrangements modulo 1000000007.
-// Method: the walk starts from the input order, steps with next-permutation
-// (wrapping from the largest arrangement to the smallest) and ends when it is
-// back at the input order, so each distinct arrangement is seen once. A pair
-// passes when r = sqrtf(float(p)), p the 32-bit wrapping product, has r - k
-// equal to 0 in single precision, k being r truncated. A negative p gives a
-// NaN root: k is then 0 and the root is written as "nan".
-// Cost: one pass over the pairs, stopping at the first failing pair, per
-// distinct arrangement: up to t! arrangements. A trace line depends on the
-// failing product alone, so each distinct line is formatted once and then
-// copied out.
+// passing arrangements modulo 1000000007. The arrangements are taken in
+// ascending (lexicographic) order, rotated to start at the input order: the
+// input order and those above it, then those below it.
+// Cost: proportional to the output, not to the t! arrangements: only the
+// prefixes with a failing arrangement below them are expanded (at most t
+// per trace line, O(distinct values) steps each), plus the prefixes of the
+// input order and O(t^2 + distinct values^2) set-up. Equal lines are written
+// by doubling block copies, so trace-heavy runs take about what writing
+// their output takes.
+// Method: a pair passes when r = sqrtf(float(p)), p the 32-bit wrapping
+// product, has r - k equal to 0 in single precision, k being r truncated; a
+// negative p gives a NaN root, k 0, written "nan". An arrangement's trace
+// line depends only on its prefix up to its first failing pair, so the
+// search runs over prefixes in ascending order: when the pair just placed
+// fails, every arrangement below shares its line, written once per
+// arrangement (the multinomial count of the values left). When the last
+// value placed passes with every value left and the values left pass with
+// each other (equal ones too, where two remain), nothing below fails: its
+// multinomial count, modulo 1000000007, is added without descending. So only
+// prefixes with a failing arrangement below them are expanded. The prefixes
+// of the input order itself are walked twice, once keeping what lies at or
+// above it, once what lies below.
 //
 // Outside the contract: t below 0 holds no values (as t = 0, it writes 1);
 // t above 305 does not fit the arrangement store: no value is read and
-// nothing is written.
+// nothing is written. A block of one trace line longer than 2^64 - 1 lines
+// (more than 20 values; over 10^20 bytes, which no run finishes writing) is
+// cut to 2^64 - 1 lines. Once a write fails, nothing more is written.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 constexpr int kCap = 305;
+constexpr int64_t kMod = 1000000007;
+constexpr uint64_t kHuge = UINT64_MAX;  // a saturated line count
 
 int t;
-int arr[kCap];
-int temp[kCap];
+int arr[kCap];  // the input order
 
-// The trace line of a failing product p, formatted on first use.
-std::unordered_map<int, std::string> lines;
+int m;                           // distinct values, ascending in `val`
+std::vector<int> val, left;      // left[i]: copies of val[i] not yet placed
+std::vector<char> fails;         // fails[i * m + j]: val[i] next to val[j] fails
+std::vector<std::string> lines;  // their trace lines, formatted on first use
+std::vector<int> start;          // the input order as indices into val
+std::vector<int> failsLeft;      // failsLeft[i]: values with a copy left that fail next to val[i]
+int badLeft;                     // failing pairs among the copies left, counted by value
+std::vector<int64_t> inv;        // inv[n]: the inverse of n modulo kMod
+std::vector<uint64_t> binom;     // binom[n * (t + 1) + k], saturated at kHuge
+int64_t count;                   // passing arrangements modulo kMod
 
-const std::string& trace(int p, float r, int k) {
-  auto [it, fresh] = lines.try_emplace(p);
-  if (fresh) {
+char out[1 << 16];
+size_t used;
+bool broken;  // a write failed: what follows would not arrive either
+
+void flush() {
+  if (!broken && fwrite(out, 1, used, stdout) != used) broken = true;
+  used = 0;
+}
+
+// Writes `line` `times` times, filling the buffer by doubling copies.
+void emit(const std::string& line, uint64_t times) {
+  size_t len = line.size();
+  while (times > 0 && !broken) {
+    if (used + len > sizeof out) flush();
+    uint64_t fit = (sizeof out - used) / len;
+    if (fit > times) fit = times;
+    char* at = out + used;
+    size_t total = size_t(fit) * len, done = len;
+    memcpy(at, line.data(), len);
+    while (done < total) {
+      size_t n = done < total - done ? done : total - done;
+      memcpy(at + done, at, n);
+      done += n;
+    }
+    used += total;
+    times -= fit;
+  }
+}
+
+const std::string& trace(int i, int j) {
+  std::string& line = lines[size_t(i) * m + j];
+  if (line.empty()) {
+    int p = int(uint32_t(val[i]) * uint32_t(val[j]));
+    float r = sqrtf(float(p));
+    int k = std::isnan(r) ? 0 : int(r);  // r <= 46341 here, so the truncation fits
     char buf[64];
     if (std::isnan(r))
       snprintf(buf, sizeof buf, "nan    %d\n", k);  // "%f" would write "-nan" for this NaN
     else
       snprintf(buf, sizeof buf, "%f    %d\n", double(r), k);
-    it->second = buf;
+    line = buf;
   }
-  return it->second;
+  return line;
 }
 
-bool judge() {
-  for (int i = 0; i < t; ++i)
-    if (arr[i] != temp[i]) return false;
-  return true;
+bool pairFails(int x, int y) {
+  int p = int(uint32_t(x) * uint32_t(y));
+  float r = sqrtf(float(p));
+  int k = std::isnan(r) ? 0 : int(r);
+  return r - float(k) != 0.0f;  // a NaN difference counts as not equal
+}
+
+bool failsPair(int i, int j) { return fails[size_t(i) * m + j]; }
+
+// Exact number of arrangements of the copies left, saturated at kHuge.
+uint64_t arrangements() {
+  uint64_t r = 1;
+  int n = 0;
+  for (int i = 0; i < m; ++i) {
+    if (left[i] == 0) continue;
+    n += left[i];
+    uint64_t b = binom[size_t(n) * (t + 1) + left[i]];
+    r = (b == kHuge || (r != 0 && b > kHuge / r)) ? kHuge : r * b;
+  }
+  return r;
+}
+
+// Places one copy of val[v], keeping failsLeft and badLeft up to date.
+void take(int v) {
+  int self = failsPair(v, v);
+  if (left[v] == 2) badLeft -= self;
+  if (left[v] == 1) {
+    badLeft -= failsLeft[v] - self;
+    for (int x = 0; x < m; ++x) failsLeft[x] -= failsPair(x, v);
+  }
+  --left[v];
+}
+
+void giveBack(int v) {
+  int self = failsPair(v, v);
+  ++left[v];
+  if (left[v] == 1) {
+    for (int x = 0; x < m; ++x) failsLeft[x] += failsPair(x, v);
+    badLeft += failsLeft[v] - self;
+  }
+  if (left[v] == 2) badLeft += self;
+}
+
+// After placing a copy of val[v]: does every arrangement of the copies then
+// left, following val[v], pass?
+bool allPassAfter(int v) {
+  int self = failsPair(v, v), c = left[v];
+  int withLast = c >= 2 ? failsLeft[v] : failsLeft[v] - self;
+  int bad = c >= 3 ? badLeft : c == 2 ? badLeft - self : badLeft - (failsLeft[v] - self);
+  return withLast == 0 && bad == 0;
+}
+
+// Walks, in ascending order, the arrangements that extend the d values
+// placed (the last one val[last], -1 for none), `exact` and `mod` being the
+// number of them. `onInput`: the prefix is the input order's own; only the
+// arrangements from the input order up are walked (below = false) or only
+// those under it (below = true). `line`: the prefix's first failing pair
+// already fixed the trace line of all of them.
+void walk(int d, int last, bool onInput, bool below, const std::string* line, uint64_t exact,
+          int64_t mod) {
+  if (d == t) {  // only the input order itself gets here
+    if (!below) {
+      if (line)
+        emit(*line, 1);
+      else
+        count = (count + 1) % kMod;
+    }
+    return;
+  }
+  int n = t - d;
+  for (int i = 0; i < m; ++i) {
+    if (left[i] == 0) continue;
+    if (onInput && (below ? i > start[d] : i < start[d])) continue;
+    bool childOnInput = onInput && i == start[d];
+    int64_t childMod = mod * left[i] % kMod * inv[n] % kMod;
+    uint64_t childExact;
+    if (exact != kHuge && exact <= kHuge / uint64_t(left[i])) {
+      childExact = exact * uint64_t(left[i]) / uint64_t(n);
+    } else {
+      --left[i];
+      childExact = arrangements();
+      ++left[i];
+    }
+    const std::string* childLine = line;
+    if (!childLine && last >= 0 && failsPair(last, i)) childLine = &trace(last, i);
+    if (childLine && !childOnInput) {
+      emit(*childLine, childExact);
+    } else if (!childLine && !childOnInput && allPassAfter(i)) {
+      count = (count + childMod) % kMod;
+    } else {
+      take(i);
+      walk(d + 1, i, childOnInput, below, childLine, childExact, childMod);
+      giveBack(i);
+    }
+  }
 }
 
 int main() {
-  // The trace can run to many megabytes: write it in large blocks.
-  static char out[1 << 16];
-  setvbuf(stdout, out, _IOFBF, sizeof out);
   memset(arr, 0, sizeof arr);
-  memset(temp, 0, sizeof temp);
   scanf("%d", &t);
   if (t > kCap) return 0;  // too many values for the store: no instance
   if (t < 0) t = 0;        // no values at all
+  for (int i = 0; i < t; ++i) scanf("%d", &arr[i]);
+
+  val.assign(arr, arr + t);
+  std::sort(val.begin(), val.end());
+  val.erase(std::unique(val.begin(), val.end()), val.end());
+  m = int(val.size());
+  left.assign(m, 0);
   for (int i = 0; i < t; ++i) {
-    scanf("%d", &arr[i]);
-    temp[i] = arr[i];
+    int at = int(std::lower_bound(val.begin(), val.end(), arr[i]) - val.begin());
+    start.push_back(at);
+    ++left[at];
   }
-  int count = 0;
-  do {
-    bool pass = true;
-    for (int i = 0; i < t - 1; ++i) {
-      int p = int(uint32_t(arr[i]) * uint32_t(arr[i + 1]));
-      float r = sqrtf(float(p));
-      int k = std::isnan(r) ? 0 : int(r);  // r <= 46341 here, so the truncation fits
-      if (r - float(k) != 0.0f) {
-        const std::string& line = trace(p, r, k);
-        fwrite(line.data(), 1, line.size(), stdout);
-        pass = false;
-        break;
-      }
+  fails.assign(size_t(m) * m, 0);
+  lines.assign(size_t(m) * m, std::string());
+  failsLeft.assign(m, 0);
+  badLeft = 0;
+  for (int i = 0; i < m; ++i)
+    for (int j = 0; j < m; ++j) {
+      fails[size_t(i) * m + j] = pairFails(val[i], val[j]);
+      failsLeft[i] += failsPair(i, j);
+      if (failsPair(i, j) && (i < j || (i == j && left[i] >= 2))) ++badLeft;
     }
-    std::next_permutation(arr, arr + t);
-    if (pass) ++count;
-    count %= 1000000007;
-  } while (!judge());
-  printf("%d\n", count);
+  inv.assign(t + 1, 1);
+  for (int n = 2; n <= t; ++n) inv[n] = (kMod - kMod / n) * inv[kMod % n] % kMod;
+  binom.assign(size_t(t + 1) * (t + 1), 0);
+  for (int n = 0; n <= t; ++n) {
+    binom[size_t(n) * (t + 1)] = 1;
+    for (int k = 1; k <= n; ++k) {
+      uint64_t a = binom[size_t(n - 1) * (t + 1) + k - 1], b = binom[size_t(n - 1) * (t + 1) + k];
+      binom[size_t(n) * (t + 1) + k] = a > kHuge - b ? kHuge : a + b;
+    }
+  }
+  int64_t mod = 1;  // t! divided by the factorials of the counts, modulo kMod
+  for (int n = 2; n <= t; ++n) mod = mod * n % kMod;
+  for (int i = 0; i < m; ++i)
+    for (int k = 2; k <= left[i]; ++k) mod = mod * inv[k] % kMod;
+  uint64_t exact = arrangements();
+
+  walk(0, -1, true, false, nullptr, exact, mod);
+  walk(0, -1, true, true, nullptr, exact, mod);
+  char line[16];
+  int len = snprintf(line, sizeof line, "%d\n", int(count));
+  emit(std::string(line, len), 1);
+  flush();
   return 0;
 }

@@ -97,19 +97,52 @@ TEST(Permcount, CountsAgreeWithExactSquareTest) {
   }
 }
 
-// Trace lines are formatted once per failing product; the model prints every
-// one as it finds it. Values are drawn so that products repeat, overflow and
-// go negative.
+// The search over prefixes against the literal walk. Values are drawn so
+// that products repeat, overflow, go negative and sit where single precision
+// rounds (4097 * 4099, 2^24 + 1); small pools give many equal values.
 TEST(Permcount, MatchesModelOnRandomMultisets) {
-  const int pool[] = {0, 1, 2, 3, 4, 5, 8, 9, 16, -1, -4, 46341, 65536, 97, 172961, 2147483647};
+  const int pool[] = {0,  1,     2,     3,  4,      5,          8,    9,    16,   -1,
+                      -4, 46341, 65536, 97, 172961, 2147483647, 4097, 4099, 4096, 16777217};
   suite::Rng rng(541);
-  for (int round = 0; round < 150; ++round) {
-    std::vector<int> v(rng.range(0, 7));
-    for (int& x : v) x = rng.chance(70) ? pool[rng.range(0, 15)] : int(rng.range(-50000, 50000));
+  for (int round = 0; round < 200; ++round) {
+    std::vector<int> v(rng.range(0, round % 20 == 0 ? 9 : 7));
+    int from = int(rng.range(0, 19)), span = rng.chance(40) ? 3 : 20;
+    for (int& x : v)
+      x = rng.chance(80) ? pool[(from + rng.range(0, span - 1)) % 20] : int(rng.range(-50000, 50000));
     std::string in = values(v);
     if (rng.chance(10)) in = in.substr(0, in.size() / 2);  // values missing at the end
     EXPECT_TRUE(suite::MatchesModel("permcount", in)) << in;
   }
+  // One value fails next to all the others: every one of the 9! arrangements
+  // writes a line, in blocks cut at every depth.
+  EXPECT_TRUE(suite::MatchesModel("permcount", values({49, 2, 1, 64, 9, 16, 25, 36, 4})));
+}
+
+// Where nothing fails the count is the multinomial of the counts modulo
+// 1000000007, reached without walking the arrangements (13! of them here,
+// minutes for the walk).
+TEST(Permcount, PassingSubtreesAreCountedNotWalked) {
+  auto multinomial = [](const std::vector<int>& counts) {
+    const long long mod = 1000000007;
+    long long r = 1;
+    int n = 0;
+    for (int k : counts) {
+      n += k;
+      std::vector<long long> row(n + 1, 0);
+      row[0] = 1;
+      for (int i = 1; i <= n; ++i)
+        for (int j = i; j >= 1; --j) row[j] = (row[j] + row[j - 1]) % mod;
+      r = r * row[k] % mod;
+    }
+    return std::to_string(r) + "\n";
+  };
+  std::vector<int> squares;
+  for (int k = 13; k >= 1; --k) squares.push_back(3 * k * k);
+  std::swap(squares[3], squares[8]);
+  EXPECT_TRUE(Produces("permcount", values(squares), multinomial(std::vector<int>(13, 1))));
+  std::vector<int> dup;
+  for (int k = 0; k < 36; ++k) dup.push_back(k % 3 == 0 ? 0 : k % 3 == 1 ? 4 : 100);
+  EXPECT_TRUE(Produces("permcount", values(dup), multinomial({12, 12, 12})));
 }
 
 }  // namespace
