@@ -23,9 +23,10 @@
 // Method: input comes in blocks from one read of file descriptor 0 each,
 // which returns what is there, so a client that sends the 2n values and
 // waits gets its trace without closing its end.
-// Cost: two O(n log n) sorts, the rest linear. The sorts, which must be
-// std::sort with cmp on these records for the ties to fall as they do, keep
-// a run at 200,005 values about 5x the time of merely copying its bytes.
+// Cost: two O(n log n) sorts, the rest linear. At 200,005 values a run takes
+// about 5x the time of merely copying its bytes, in roughly equal shares
+// for the sorts (std::sort with cmp, which the ties need), the parsing and
+// the formatting.
 //
 // Outside the contract: storage grows with n, so n above 200,005 gets its
 // natural trace when the input holds all 2n values. When a read fails (the
