@@ -1,23 +1,34 @@
 // powersum: (n + 1) times 2 to the power (n - 2), in double precision.
 //
-// Input: a count T, then T values n, extracted from the standard input stream.
+// Input: a count T, then T values n, read as stream extraction reads 32-bit
+// integers (white space skipped, an optional sign, then decimal digits).
 // Output: per n, the value 2^(n-1) + (n-1) * 2^(n-2), formed with the maths
 // library's pow on doubles (product first, then sum) and truncated toward zero
-// to a signed 64-bit integer; written with std::endl (a newline and a flush).
-// Exact for n from 1 to 59; n of 0 or less gives 0. Nothing after the T-th
-// value is read.
+// to a signed 64-bit integer, and a newline. Exact for n from 1 to 59; n of 0
+// or less gives 0. Nothing after the T-th value is read.
+// Output is flushed before the program waits for input and at exit, never
+// per line: a client that sends one value and waits gets its answer at once,
+// and a batch run writes a buffer at a time.
 //
+// Method: input comes in blocks from one read of file descriptor 0 each,
+// which returns what is there: a refill is the only place the program can
+// wait, so the answers collected so far are written out just before it.
 // Cost: O(1) per query.
 //
 // Outside the contract: the differences n - 1 and n - 2 are formed in 64 bits,
 // so n of -2147483647 or less does not wrap into a huge exponent and answers
 // 0 like every other n below 1. A sum beyond the signed 64-bit range (n of 60
 // or more) saturates to 9223372036854775807. A failed extraction (the input
-// ends early or holds a non-number) ends the run, without a line for that
-// query. A negative T answers values until the extractions fail.
+// ends early, holds a non-number or a number beyond the 32-bit range) ends
+// the run, without a line for that query. A negative T answers values until
+// the extractions fail.
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <iostream>
+#include <cstdio>
 #include <limits>
 
 // Truncation toward zero with saturation: the conversion of a double outside
@@ -28,18 +39,70 @@ int64_t truncate64(double v) {
   return std::numeric_limits<int64_t>::min();
 }
 
+char out[1 << 16];
+std::size_t out_len = 0;
+
+void flush() {
+  std::fwrite(out, 1, out_len, stdout);
+  std::fflush(stdout);
+  out_len = 0;
+}
+
+void print(int64_t v) {
+  if (out_len + 24 > sizeof out) flush();
+  out_len = std::size_t(std::to_chars(out + out_len, out + sizeof out, v).ptr - out);
+  out[out_len++] = '\n';
+}
+
+char in[1 << 16];
+std::size_t in_pos = 0, in_len = 0;
+bool in_end = false;
+
+// The next input byte, not taken, or -1 at the end of the input.
+int peek() {
+  if (in_pos == in_len) {
+    if (in_end) return -1;
+    flush();  // the read below waits when no byte is there yet
+    ssize_t n;
+    do n = read(0, in, sizeof in);
+    while (n < 0 && errno == EINTR);
+    if (n <= 0) {
+      in_end = true;
+      return -1;
+    }
+    in_pos = 0;
+    in_len = std::size_t(n);
+  }
+  return static_cast<unsigned char>(in[in_pos]);
+}
+
+// A 32-bit integer as stream extraction takes it; false where extraction fails.
+bool extract(int& v) {
+  int c;
+  while ((c = peek()) == ' ' || (c >= '\t' && c <= '\r')) ++in_pos;
+  bool neg = c == '-';
+  if (c == '-' || c == '+') ++in_pos, c = peek();
+  if (c < '0' || c > '9') return false;
+  uint64_t mag = 0;  // stops growing once past every 32-bit magnitude
+  for (; c >= '0' && c <= '9'; ++in_pos, c = peek())
+    if (mag <= (uint64_t(1) << 31)) mag = mag * 10 + uint64_t(c - '0');
+  if (mag > (neg ? uint64_t(1) << 31 : (uint64_t(1) << 31) - 1)) return false;
+  v = int(neg ? -int64_t(mag) : int64_t(mag));
+  return true;
+}
+
 int main() {
   int T = 0, n = 0;
-  std::cin >> T;
   // A 64-bit countdown: a negative T runs on instead of wrapping at INT_MIN.
-  for (int64_t left = T; left != 0; --left) {
-    if (!(std::cin >> n)) break;
+  for (int64_t left = extract(T) ? T : 0; left != 0; --left) {
+    if (!extract(n)) break;
     int64_t m = int64_t(n) - 1;  // equal to the 32-bit n - 1 wherever that does not wrap
     double p = std::pow(2.0, double(m));
     double q = std::pow(2.0, double(m - 1));
     double v = q * double(m);
     v = p + v;
-    std::cout << truncate64(v) << std::endl;
+    print(truncate64(v));
   }
+  flush();
   return 0;
 }

@@ -61,4 +61,17 @@ TEST(Goldenpair, ZeroExactlyForTheGoldenPairs) {
   EXPECT_TRUE(Produces("goldenpair", in, out));
 }
 
+TEST(Goldenpair, AnswersEachPairBeforeTheNextIsSent) {
+  suite::Session s("goldenpair");
+  s.send("1 2\n");
+  EXPECT_EQ(s.receive(2), "0\n");
+  // A pair split across two writes, its first number ended by a space.
+  s.send("2 ");
+  s.send("3\n");
+  EXPECT_EQ(s.receive(2), "1\n");
+  suite::Outcome r = s.finish();
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.status, 0);
+}
+
 }  // namespace

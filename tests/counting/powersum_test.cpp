@@ -47,4 +47,17 @@ TEST(Powersum, CountedList) {
   EXPECT_TRUE(Produces("powersum", "-5\n1 2\n", "1\n3\n"));
 }
 
+TEST(Powersum, AnswersEachValueBeforeTheNextIsSent) {
+  suite::Session s("powersum");
+  s.send("3\n10\n");
+  EXPECT_EQ(s.receive(5), "2816\n");
+  s.send(" 30 ");
+  EXPECT_EQ(s.receive(11), "8321499136\n");
+  // The last value unended: only the end of the input completes it.
+  s.send("4");
+  suite::Outcome r = s.finish();
+  EXPECT_EQ(r.out, "20\n");
+  EXPECT_EQ(r.status, 0);
+}
+
 }  // namespace

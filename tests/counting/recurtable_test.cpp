@@ -50,4 +50,18 @@ TEST(Recurtable, InputEndingEarly) {
   EXPECT_TRUE(Produces("recurtable", "x\n1\n", ""));
 }
 
+// A client that sends one index and waits must get its answer: the newline
+// left after the index is no sign that the next one is on its way.
+TEST(Recurtable, AnswersEachIndexBeforeTheNextIsSent) {
+  suite::Session s("recurtable");
+  s.send("3\n4\n");
+  EXPECT_EQ(s.receive(3), "11\n");
+  s.send("10\n");
+  EXPECT_EQ(s.receive(4), "683\n");
+  s.send("30\n");
+  suite::Outcome r = s.finish();
+  EXPECT_EQ(r.out, "715827883\n");
+  EXPECT_EQ(r.status, 0);
+}
+
 }  // namespace

@@ -82,4 +82,12 @@ TEST(Rankpair, OutOfContractInput) {
   EXPECT_TRUE(Produces("rankpair", sequences(a, b), sorted_trace(a, b)));
 }
 
+TEST(Rankpair, TraceComesOnceTheLastValueIsSent) {
+  // The input is not closed: the trace is due once all 2n values are there.
+  suite::Session s("rankpair");
+  s.send("2\n8 3\n1 2\n");
+  EXPECT_EQ(s.receive(30), "a\n0:3\na\n1:8\n8 ans\n0:1\nans\n1:0\n");
+  EXPECT_EQ(s.finish().status, 0);
+}
+
 }  // namespace

@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -156,6 +158,102 @@ std::vector<std::string> all_programs() {
            << ::testing::PrintToString(input.substr(0, 300)) << "\n"
            << first_difference(got.out, want.out);
   return ::testing::AssertionSuccess();
+}
+
+namespace {
+
+int millis_left(std::chrono::steady_clock::time_point deadline) {
+  auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+      deadline - std::chrono::steady_clock::now());
+  return int(std::max<std::int64_t>(0, left.count()));
+}
+
+std::chrono::steady_clock::time_point after(double seconds) {
+  return std::chrono::steady_clock::now() + std::chrono::milliseconds(std::int64_t(seconds * 1000));
+}
+
+}  // namespace
+
+Session::Session(const std::string& name) {
+  signal(SIGPIPE, SIG_IGN);  // a program that has ended must fail the test, not kill it
+  int in[2], out[2];
+  // Close-on-exec, so that no other child holds an end open.
+  if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+  std::string path = std::string(SUITE_PROGRAM_DIR) + "/" + name;
+  pid_t pid = fork();
+  if (pid < 0) throw std::runtime_error("fork failed");
+  if (pid == 0) {
+    dup2(in[0], 0);
+    dup2(out[1], 1);
+    execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(in[0]);
+  close(out[1]);
+  pid_ = pid;
+  to_ = in[1];
+  from_ = out[0];
+  fcntl(to_, F_SETFL, O_NONBLOCK);  // a full pipe makes send wait in poll, with its limit
+}
+
+Session::~Session() {
+  if (to_ >= 0) close(to_);
+  if (from_ >= 0) close(from_);
+  if (pid_ > 0) {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
+}
+
+void Session::send(const std::string& bytes, double seconds) {
+  auto deadline = after(seconds);
+  std::size_t done = 0;
+  while (to_ >= 0 && done < bytes.size()) {
+    pollfd p{to_, POLLOUT, 0};
+    if (poll(&p, 1, millis_left(deadline)) <= 0) return;
+    ssize_t n = write(to_, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno != EAGAIN && errno != EINTR) return;
+    if (n > 0) done += std::size_t(n);
+  }
+}
+
+std::string Session::receive(std::size_t size, double seconds) {
+  auto deadline = after(seconds);
+  std::string got;
+  char buf[1 << 12];
+  while (from_ >= 0 && got.size() < size) {
+    pollfd p{from_, POLLIN, 0};
+    if (poll(&p, 1, millis_left(deadline)) <= 0) break;
+    ssize_t n = read(from_, buf, std::min(sizeof buf, size - got.size()));
+    if (n <= 0) break;
+    got.append(buf, std::size_t(n));
+  }
+  return got;
+}
+
+Outcome Session::finish(double seconds) {
+  auto deadline = after(seconds);
+  if (to_ >= 0) close(to_);
+  to_ = -1;
+  Outcome r;
+  for (;;) {
+    std::string part = receive(1 << 16, millis_left(deadline) / 1000.0);
+    if (part.empty()) break;
+    r.out += part;
+  }
+  int ws = 0;
+  while (waitpid(pid_, &ws, WNOHANG) == 0) {
+    if (millis_left(deadline) == 0) {
+      r.timed_out = true;
+      kill(pid_, SIGKILL);
+      waitpid(pid_, &ws, 0);
+      break;
+    }
+    poll(nullptr, 0, 10);
+  }
+  pid_ = -1;
+  r.status = WIFEXITED(ws) ? WEXITSTATUS(ws) : 128 + WTERMSIG(ws);
+  return r;
 }
 
 }  // namespace suite

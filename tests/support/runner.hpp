@@ -44,6 +44,30 @@ std::vector<std::string> all_programs();
 // Success when `name` and its model, fed `input`, both exit 0 with the same bytes.
 ::testing::AssertionResult MatchesModel(const std::string& name, const std::string& input);
 
+// The suite's program `name` run with a pipe on each side, driven the way an
+// interactive client drives it: send a question, wait for its answer, then
+// send the next. Every wait is bounded, so a program that holds an answer
+// back fails the test rather than hanging it.
+class Session {
+ public:
+  explicit Session(const std::string& name);
+  ~Session();  // kills the program if it is still running
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  // Writes `bytes` to the program's standard input.
+  void send(const std::string& bytes, double seconds = 10);
+  // What the program writes until `size` bytes have come, its output ends,
+  // or `seconds` pass.
+  std::string receive(std::size_t size, double seconds = 10);
+  // Closes the program's standard input and collects the rest of its output
+  // and its exit status; the program is killed if it has not ended in time.
+  Outcome finish(double seconds = 10);
+
+ private:
+  int pid_ = -1, to_ = -1, from_ = -1;
+};
+
 // Deterministic random source for generated inputs.
 class Rng {
  public:

@@ -53,4 +53,16 @@ TEST(Letterblock, EnormousSizeStreams) {
   EXPECT_EQ(head, want);
 }
 
+TEST(Letterblock, WritesEachBlockBeforeTheNextSizeIsSent) {
+  suite::Session s("letterblock");
+  s.send("3\n1\n");
+  EXPECT_EQ(s.receive(12), block(1));
+  s.send("2\n");
+  EXPECT_EQ(s.receive(42), block(2));
+  s.send("0\n");
+  suite::Outcome r = s.finish();
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.status, 0);
+}
+
 }  // namespace

@@ -60,4 +60,18 @@ TEST(Wordlist, MatchesModelOnManyDistinctWords) {
   EXPECT_TRUE(suite::MatchesModel("wordlist", text));
 }
 
+// Words of 10 to 15 letters over a two-letter alphabet: many share their
+// first 12 letters, where a word stops fitting in one number, so short and
+// long words interleave in the order.
+TEST(Wordlist, MatchesModelAroundTwelveLetters) {
+  suite::Rng rng(63);
+  std::string text;
+  for (int i = 0; i < 3000; ++i) {
+    int len = int(rng.range(10, 15));
+    for (int j = 0; j < len; ++j) text += "abzAZ"[rng.range(0, rng.chance(90) ? 1 : 4)];
+    text += " ,\n"[rng.range(0, 2)];
+  }
+  EXPECT_TRUE(suite::MatchesModel("wordlist", text));
+}
+
 }  // namespace
