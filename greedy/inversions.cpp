@@ -82,7 +82,7 @@ constexpr uint64_t kPow10[] = {1,       10,       100,       1000,       10000, 
 
 // One number as "%lld" takes it; false when no digit follows the white space
 // and the optional sign (the sign stays taken, the byte after it does not).
-bool read_ll(long long& v) {
+inline bool read_ll(long long& v) {
   do
     while (is_space(*p)) ++p;
   while (p == e && refill());
@@ -115,7 +115,7 @@ bool read_ll(long long& v) {
 }
 
 // One number as "%d" takes it: the "%lld" value cut to its low 32 bits.
-bool read_int(int& v) {
+inline bool read_int(int& v) {
   long long wide;
   if (!read_ll(wide)) return false;
   v = int(wide);
@@ -124,17 +124,26 @@ bool read_int(int& v) {
 
 // Sorts s[lo, hi) and returns its number of inversions.
 long long count_pairs(std::vector<long long>& scratch, std::size_t lo, std::size_t hi) {
-  if (hi - lo < 2) return 0;
+  if (hi - lo <= 8) {  // insertion sort: each step past a larger value is one pair
+    long long pairs = 0;
+    for (std::size_t i = lo + 1; i < hi; ++i) {
+      long long v = s[i];
+      std::size_t k = i;
+      for (; k > lo && s[k - 1] > v; --k) s[k] = s[k - 1];
+      s[k] = v;
+      pairs += (long long)(i - k);
+    }
+    return pairs;
+  }
   std::size_t mid = lo + (hi - lo) / 2;
   long long pairs = count_pairs(scratch, lo, mid) + count_pairs(scratch, mid, hi);
   std::size_t i = lo, j = mid, k = lo;
-  while (i < mid && j < hi) {
-    if (s[j] < s[i]) {
-      pairs += (long long)(mid - i);
-      scratch[k++] = s[j++];
-    } else {
-      scratch[k++] = s[i++];
-    }
+  while (i < mid && j < hi) {  // without branches on the values, which no predictor guesses
+    bool right = s[j] < s[i];
+    pairs += right ? (long long)(mid - i) : 0;
+    scratch[k++] = right ? s[j] : s[i];
+    j += right;
+    i += !right;
   }
   while (i < mid) scratch[k++] = s[i++];
   while (j < hi) scratch[k++] = s[j++];
