@@ -101,7 +101,30 @@ constexpr uint64_t kPow10[] = {1,       10,       100,       1000,       10000, 
 
 // One number as "%lld" takes it; false when no digit follows the white space
 // and the optional sign (the sign stays taken, the byte after it does not).
-bool read_ll(long long& v) {
+inline bool read_ll(long long& v) {
+  while (is_space(*p)) ++p;
+  if (e - p > 25) {  // a token of up to 19 digits ends inside the block: taken 8 digits at once
+    bool negative = *p == '-';
+    const char* q = p + (*p == '-' || *p == '+');
+    uint64_t mag, more;
+    int len = digits8(q, mag), total = len;
+    if (len == 8) {
+      total += len = digits8(q + 8, more);
+      mag = mag * kPow10[len] + more;
+      if (len == 8) {
+        total += len = digits8(q + 16, more);
+        mag = mag * kPow10[len] + more;
+      }
+    }
+    if (total > 0 && len < 8 && total <= 19) {
+      p = const_cast<char*>(q) + total;
+      if (mag > uint64_t(INT64_MAX) + negative)
+        v = negative ? INT64_MIN : INT64_MAX;
+      else
+        v = negative ? (long long)(0 - mag) : (long long)mag;
+      return true;
+    }
+  }
   do
     while (is_space(*p)) ++p;
   while (p == e && refill());
@@ -133,29 +156,30 @@ bool read_ll(long long& v) {
   return true;
 }
 
-// Sorts the positions: a least-significant-digit radix sort on 11-bit digits
-// of the value with its sign bit flipped (so unsigned order is signed
-// order), skipping each digit that all positions share.
+// Sorts the positions: a least-significant-digit radix sort on the
+// distance of each from the smallest (unsigned, so in the same order), on
+// as few digits of kBits bits as that distance needs.
 void sort_stones() {
-  constexpr int kBits = 11, kDigits = 6;
-  constexpr uint64_t kMask = (1u << kBits) - 1;
+  constexpr int kBits = 11;
+  constexpr uint64_t kMask = (uint64_t(1) << kBits) - 1;
   const std::size_t n = stones.size();
   if (n < 512) {
     std::sort(stones.begin(), stones.end());
     return;
   }
-  std::vector<std::size_t> start(kDigits << kBits);
-  auto key = [](long long v) { return uint64_t(v) ^ (uint64_t(1) << 63); };
+  auto [low, high] = std::minmax_element(stones.begin(), stones.end());
+  const uint64_t base = uint64_t(*low);
+  const int digits = (std::bit_width(uint64_t(*high) - base) + kBits - 1) / kBits;
+  std::vector<std::size_t> start(std::size_t(digits) << kBits);
   for (long long v : stones)
-    for (int d = 0; d < kDigits; ++d) ++start[(std::size_t(d) << kBits) + ((key(v) >> (kBits * d)) & kMask)];
+    for (int d = 0; d < digits; ++d) ++start[(std::size_t(d) << kBits) + (((uint64_t(v) - base) >> (kBits * d)) & kMask)];
   auto other = std::make_unique_for_overwrite<long long[]>(n);
   long long *from = stones.data(), *to = other.get();
-  for (int d = 0; d < kDigits; ++d) {
+  for (int d = 0; d < digits; ++d) {
     std::size_t* at = &start[std::size_t(d) << kBits];
-    if (*std::max_element(at, at + kMask + 1) == n) continue;  // one digit value for all
     std::size_t sum = 0;
     for (uint64_t b = 0; b <= kMask; ++b) sum += std::exchange(at[b], sum);
-    for (std::size_t i = 0; i < n; ++i) to[at[(key(from[i]) >> (kBits * d)) & kMask]++] = from[i];
+    for (std::size_t i = 0; i < n; ++i) to[at[((uint64_t(from[i]) - base) >> (kBits * d)) & kMask]++] = from[i];
     std::swap(from, to);
   }
   if (from != stones.data()) std::copy(from, from + n, stones.data());
