@@ -151,7 +151,20 @@ bool read_row(int x) {
   token.clear();
   do {  // the token's bytes in this block, then in the next while they run on
     char* q = p;
-    while (q != e && !is_space(*q)) ++q;
+    while (q != e) {
+      if (e - q >= 8) {  // 8 bytes at once, to the first below '!'
+        uint64_t w;
+        std::memcpy(&w, q, 8);
+        uint64_t low = (w - 0x2121212121212121) & ~w & 0x8080808080808080;
+        if (!low) {
+          q += 8;
+          continue;
+        }
+        q += std::countr_zero(low) >> 3;
+      }
+      if (is_space(*q)) break;
+      ++q;
+    }
     token.append(p, q);
     p = q;
   } while (p == e && refill());
@@ -176,6 +189,61 @@ int find(int r) {
   return r;
 }
 
+// One bit per byte of the 8 at q: set where the byte is c (the first byte is the lowest bit).
+unsigned bytes_equal(const char* q, char c) {
+  uint64_t w;
+  std::memcpy(&w, q, 8);
+  uint64_t x = w ^ (0x0101010101010101 * (unsigned char)c);  // 0 where the byte is c
+  uint64_t zero = ~(((x & 0x7F7F7F7F7F7F7F7F) + 0x7F7F7F7F7F7F7F7F) | x) & 0x8080808080808080;
+  return unsigned(((zero >> 7) * 0x0102040810204080) >> 56);
+}
+
+std::vector<uint64_t> open_bits, at_bits;  // one row: bit j for column j
+
+// Whether any bit lo..hi of `bits` is set.
+bool any_bit(const std::vector<uint64_t>& bits, int lo, int hi) {
+  for (int k = lo >> 6; k <= hi >> 6; ++k) {
+    uint64_t m = bits[std::size_t(k)];
+    if (k == lo >> 6) m &= ~uint64_t(0) << (lo & 63);
+    if (k == hi >> 6) m &= ~uint64_t(0) >> (63 - (hi & 63));
+    if (m) return true;
+  }
+  return false;
+}
+
+// The runs of row x (columns 0..width-1), appended to `runs`. The row's cells
+// become bits, 8 at a time; its runs start and end where the bits change.
+void add_runs(int x, int width) {
+  const char* row = a[x].data();
+  std::size_t words = std::size_t(width) / 64 + 1;  // a spare bit past the last column
+  open_bits.assign(words, 0);
+  at_bits.assign(words, 0);
+  int j = 0;
+  for (; j + 8 <= width; j += 8) {
+    open_bits[std::size_t(j) >> 6] |= uint64_t(~bytes_equal(row + j, '*') & 0xFF) << (j & 63);
+    at_bits[std::size_t(j) >> 6] |= uint64_t(bytes_equal(row + j, '@')) << (j & 63);
+  }
+  for (; j < width; ++j) {
+    open_bits[std::size_t(j) >> 6] |= uint64_t(row[j] != '*') << (j & 63);
+    at_bits[std::size_t(j) >> 6] |= uint64_t(row[j] == '@') << (j & 63);
+  }
+  int lo = -1;  // the start of the run being walked, or -1 between runs
+  uint64_t carry = 0;
+  for (std::size_t k = 0; k < words; ++k) {
+    uint64_t change = open_bits[k] ^ ((open_bits[k] << 1) | carry);
+    carry = open_bits[k] >> 63;
+    for (; change; change &= change - 1) {
+      int at = int(k * 64) + std::countr_zero(change);
+      if (lo < 0) {
+        lo = at;
+      } else {
+        runs.push_back({lo, at - 1, any_bit(at_bits, lo, at - 1)});
+        lo = -1;
+      }
+    }
+  }
+}
+
 // The number of groups that hold an '@' among the cells of rows 0..rows-1,
 // row i holding the cells 0..width(i)-1 of a[i].
 int regions(int rows) {
@@ -183,18 +251,7 @@ int regions(int rows) {
   std::size_t above = 0, here = 0;  // where the runs of the row above and of this row start
   for (int i = 0; i < rows; ++i) {
     here = runs.size();
-    const char* row = a[i].data();
-    int width = int(std::clamp<long long>(n, 0, (long long)a[i].size()));
-    for (int j = 0; j < width;) {
-      if (row[j] == '*') {
-        ++j;
-        continue;
-      }
-      run r{j, j, false};
-      for (; j < width && row[j] != '*'; ++j) r.at |= row[j] == '@';
-      r.hi = j - 1;
-      runs.push_back(r);
-    }
+    add_runs(i, int(std::clamp<long long>(n, 0, (long long)a[i].size())));
     parent.resize(runs.size());
     for (std::size_t k = here; k < runs.size(); ++k) parent[k] = int(k);
     for (std::size_t u = above, v = here; u < here && v < runs.size();) {
