@@ -1,6 +1,11 @@
 // inversions: the number of inversions of each scenario's sequence.
 //
-// Input: T, then T scenarios, each n followed by n signed 64-bit values.
+// Input: T, then T scenarios, each n followed by n signed 64-bit values,
+// read as scanf takes them: T and n as "%d" (a value beyond the 64-bit range
+// clamped to it, then cut to its low 32 bits), the values as "%lld" (clamped
+// to the 64-bit range). The reader takes the bytes through the C++ stream's
+// buffer (not synchronised with stdio; nothing else reads them), a block of
+// what is ready at a time.
 // Output: per scenario, "Scenario #%lld:\n%lld\n" with the heading number
 // (1, 2, 3, ... over the whole run) and the number of position pairs i < j
 // whose value at i is strictly greater than the value at j.
@@ -9,7 +14,7 @@
 // the right half because it is strictly smaller than the next value of the
 // left half, it forms a pair with every value still waiting in the left half.
 // Equal values are taken from the left first and so never form a pair.
-// Cost: O(n log n) per scenario.
+// Cost: O(n log n) per scenario, after reading (a buffered reader of its own).
 //
 // Outside the contract: T of 0 or less writes nothing. Storage grows with
 // the values read, so n above 1,005 gets its natural count. When a read
@@ -18,26 +23,127 @@
 // written, and neither is any later one; a scenario whose values run out is
 // written with the values not read taken as 0, as the zero-filled storage
 // leaves them, and ends the run.
+#include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <iostream>
 #include <vector>
 
 std::vector<long long> s;
 long long cnt = 1;
 
+// The input, a block at a time: a block is what the stream can hand over
+// without waiting (what it holds, or else what the pipe or file has ready),
+// so a read waits only when no byte is there, as scanf does. The byte after
+// a block is 0, neither a digit nor white space, so a scan stops there
+// without testing for the end; 8 bytes from any place up to it may be loaded.
+constexpr std::streamsize kBlock = 1 << 16;
+char buf[kBlock + 8];
+char* p = buf;
+char* e = buf;
+
+bool refill() {
+  std::streambuf* in = std::cin.rdbuf();
+  std::streamsize ready = in->in_avail();
+  if (ready <= 0) {
+    if (in->sgetc() == std::char_traits<char>::eof()) return false;
+    ready = in->in_avail();
+  }
+  e = buf + in->sgetn(buf, std::min(ready, kBlock));
+  *e = 0;
+  p = buf;
+  return true;
+}
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The run of digits at q, up to 8 of them: how many, and their value, taken
+// eight bytes at once (the first byte is the lowest).
+inline int digits8(const char* q, uint64_t& value) {
+  uint64_t w;
+  std::memcpy(&w, q, 8);
+  uint64_t other = ((w + 0x4646464646464646) | (w - 0x3030303030303030) | w) & 0x8080808080808080;
+  int len = std::countr_zero(other) >> 3;  // bytes before the first one that is not a digit
+  if (len == 0) return value = 0;
+  uint64_t v = (w - 0x3030303030303030) << (64 - 8 * len);  // the digits, behind leading zeros
+  v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FF;
+  v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFF;
+  value = (v * 10000 + (v >> 32)) & 0xFFFFFFFF;
+  return len;
+}
+
+constexpr uint64_t kPow10[] = {1,       10,       100,       1000,       10000,       100000,      1000000,
+                               10000000, 100000000, 1000000000, 10000000000, 100000000000, 1000000000000,
+                               10000000000000, 100000000000000, 1000000000000000, 10000000000000000,
+                               100000000000000000, 1000000000000000000, 10000000000000000000u};
+
+// One number as "%lld" takes it; false when no digit follows the white space
+// and the optional sign (the sign stays taken, the byte after it does not).
+inline bool read_ll(long long& v) {
+  do
+    while (is_space(*p)) ++p;
+  while (p == e && refill());
+  if (p == e) return false;
+  bool negative = *p == '-';
+  if ((*p == '-' || *p == '+') && ++p == e && !refill()) return false;
+  if (!is_digit(*p)) return false;
+  uint64_t mag = 0;
+  bool over = false;
+  for (;;) {
+    uint64_t chunk;
+    int len = digits8(p, chunk);
+    if (mag < kPow10[19 - len]) {  // below 10^19 after the step: no overflow
+      mag = mag * kPow10[len] + chunk;
+    } else {
+      for (int k = 0; k < len; ++k) {
+        uint64_t d = uint64_t(p[k] - '0');
+        if (mag > (UINT64_MAX - d) / 10) over = true;
+        else mag = mag * 10 + d;
+      }
+    }
+    p += len;
+    if (len < 8 && !(p == e && refill())) break;
+  }
+  if (over || mag > uint64_t(INT64_MAX) + negative)
+    v = negative ? INT64_MIN : INT64_MAX;
+  else
+    v = negative ? (long long)(0 - mag) : (long long)mag;
+  return true;
+}
+
+// One number as "%d" takes it: the "%lld" value cut to its low 32 bits.
+inline bool read_int(int& v) {
+  long long wide;
+  if (!read_ll(wide)) return false;
+  v = int(wide);
+  return true;
+}
+
 // Sorts s[lo, hi) and returns its number of inversions.
 long long count_pairs(std::vector<long long>& scratch, std::size_t lo, std::size_t hi) {
-  if (hi - lo < 2) return 0;
+  if (hi - lo <= 8) {  // insertion sort: each step past a larger value is one pair
+    long long pairs = 0;
+    for (std::size_t i = lo + 1; i < hi; ++i) {
+      long long v = s[i];
+      std::size_t k = i;
+      for (; k > lo && s[k - 1] > v; --k) s[k] = s[k - 1];
+      s[k] = v;
+      pairs += (long long)(i - k);
+    }
+    return pairs;
+  }
   std::size_t mid = lo + (hi - lo) / 2;
   long long pairs = count_pairs(scratch, lo, mid) + count_pairs(scratch, mid, hi);
   std::size_t i = lo, j = mid, k = lo;
-  while (i < mid && j < hi) {
-    if (s[j] < s[i]) {
-      pairs += (long long)(mid - i);
-      scratch[k++] = s[j++];
-    } else {
-      scratch[k++] = s[i++];
-    }
+  while (i < mid && j < hi) {  // without branches on the values, which no predictor guesses
+    bool right = s[j] < s[i];
+    pairs += right ? (long long)(mid - i) : 0;
+    scratch[k++] = right ? s[j] : s[i];
+    j += right;
+    i += !right;
   }
   while (i < mid) scratch[k++] = s[i++];
   while (j < hi) scratch[k++] = s[j++];
@@ -46,19 +152,20 @@ long long count_pairs(std::vector<long long>& scratch, std::size_t lo, std::size
 }
 
 int main() {
+  std::ios::sync_with_stdio(false);
   int T = 0;
-  scanf("%d", &T);
+  read_int(T);
   std::vector<long long> scratch;
   while (T > 0) {
     --T;
     int n = 0;
-    if (scanf("%d", &n) != 1) break;
+    if (!read_int(n)) break;
     s.clear();
     bool input_left = true;
     long long positives = 0;
     for (int64_t i = 0; i < n; ++i) {
       long long value = 0;
-      if (scanf("%lld", &value) != 1) {
+      if (!read_ll(value)) {
         input_left = false;
         break;
       }

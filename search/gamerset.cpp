@@ -2,118 +2,158 @@
 // the total shortfall, the sum over all values v of (x - v), is at least x;
 // 1000000001 when no x up to 1,000,000,000 qualifies.
 //
-// Input: a count n, then n values, whitespace-separated, each extracted from
-// the standard input stream as a signed 64-bit integer (the streams are not
-// synchronised with stdio). Anything after the n values is ignored; n of 0
-// or less reads nothing.
+// Input: a count n, then n values, whitespace-separated, each read as stream
+// extraction into a signed 64-bit integer would take it (white space, an
+// optional sign, decimal digits). Anything after the n values is ignored; n
+// of 0 or less reads nothing.
 // Output: the answer as a signed 64-bit integer, then std::endl.
 //
-// Method: values are counted in `gamers`, a 32-bit counter per value from 0
-// to 9,999,999, so duplicates cost one increment (a counter wraps at 32 bits
-// and enters the products widened with its sign). Bisection on x over
-// [temp, 1e9], temp being the largest value and at least 0: mid is the sum of
-// the bounds shifted right one bit; check(mid) holds when the shortfall is
-// >= mid, and then hi = mid - 1, else lo = mid + 1; lo is written. check
-// walks the distinct values once each, adding count * (x - v); products and
-// sums wrap at 64 bits, done in unsigned arithmetic. A wrapping sum does not
-// depend on the order of its terms, so the distinct values are listed in the
-// order first seen and packed with their counts into two arrays when reading
-// ends, rather than walked through an ordered set: the same sums, read from
-// contiguous memory.
-// Cost: O(n) to read, then at most 30 passes over the distinct values.
+// Method: each value v counts in a 32-bit counter of its own (`gamers` for 0
+// to 9,999,999); a counter wraps at 32 bits and enters the sums widened with
+// its sign. Bisection on x over [temp, 1e9], temp being the largest value and
+// at least 0: mid is the sum of the bounds shifted right one bit; check(mid)
+// holds when the shortfall is >= mid, and then hi = mid - 1, else lo = mid +
+// 1; lo is written. The shortfall, the sum of count * (x - v) over the
+// distinct values, wraps at 64 bits (done in unsigned arithmetic), and so
+// equals C * x - W with C the sum of the counters and W the sum of count * v,
+// both wrapping: two sums kept while reading, so each check costs O(1). A
+// counter can only wrap when n is 2^31 or more; below that every count is
+// exact, C is n and W the sum of the values, and no counter is kept at all.
+// Cost: O(n) to read (a buffered reader of its own, taking the stream's
+// bytes as they come), then at most 30 checks of O(1).
 //
 // Outside the contract: a value below 0 or above 9,999,999 has no counter in
 // `gamers`; it is counted in a map of its own (32-bit counters like the
-// others) and joins every sum the same way, so such input gets the answer
+// others) and joins the sums the same way, so such input gets the answer
 // that the plain sum over all values gives. When a read fails (the input
 // ends, or a token is not a number or does not fit in 64 bits), reading
 // stops and that value and every later one count as 0, as the unread
 // elements of a zero-filled array would; they are added to the counter of 0
 // at once, not read one by one, so a huge n ends at once. An n that cannot
 // be read counts as 0.
+#include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <iostream>
 #include <map>
-#include <vector>
 
 constexpr int64_t kValues = 10000000;  // counters for the values 0 .. kValues - 1
 
 int32_t gamers[kValues];
-int64_t temp = 0;                      // the largest value read, and at least 0
-std::vector<int64_t> seen;             // values in range, when their counter left 0
-std::map<int64_t, int32_t> wide;       // counters of the values outside the range
-std::vector<int64_t> vals;             // each distinct value with a non-zero count ...
-std::vector<int64_t> cnts;             // ... and its count, widened with its sign
+std::map<int64_t, int32_t> wide;  // counters of the values outside the range
+int64_t temp = 0;                 // the largest value read, and at least 0
+bool counting = false;            // whether the counters are kept (n >= 2^31)
+uint64_t C = 0, W = 0;            // the sum of the counters, and of counter * value
 
-// A 32-bit counter raised by k, wrapping as a 32-bit increment repeated k times would.
-void bump(int32_t& c, uint64_t k) { c = int32_t(uint32_t(c) + uint32_t(k)); }
-
-void count(int64_t v, uint64_t k) {
-  if (v < 0 || v >= kValues) {
-    bump(wide[v], k);
-    return;
+// Adds k to the counter of v, and what that changes to C and W.
+inline void count(int64_t v, uint64_t k) {
+  uint64_t d = k;
+  if (counting) {
+    int32_t& c = v >= 0 && v < kValues ? gamers[v] : wide[v];
+    int32_t before = c;
+    c = int32_t(uint32_t(c) + uint32_t(k));
+    d = uint64_t(int64_t(c) - int64_t(before));
   }
-  if (gamers[v] == 0) seen.push_back(v);
-  bump(gamers[v], k);
+  C += d;
+  W += d * uint64_t(v);
 }
 
-// A counter that wrapped back to 0 may list its value twice in `seen`; the
-// first packing takes the count and clears it, so the repeat adds nothing.
-void pack() {
-  for (int64_t v : seen) {
-    if (gamers[v] == 0) continue;
-    vals.push_back(v);
-    cnts.push_back(gamers[v]);
-    gamers[v] = 0;
+bool check(int64_t x) { return int64_t(C * uint64_t(x) - W) >= x; }
+
+// The input, a block at a time: a block is what the stream can hand over
+// without waiting (what it holds, or else what the pipe or file has ready),
+// so a read waits only when no byte is there, as extraction does. The byte
+// after a block is 0, neither a digit nor white space, so a scan stops there
+// without testing for the end; 8 bytes from any place up to it may be loaded.
+constexpr std::streamsize kBlock = 1 << 16;
+char buf[kBlock + 8];
+char* p = buf;
+char* e = buf;
+
+bool refill() {
+  std::streambuf* in = std::cin.rdbuf();
+  std::streamsize ready = in->in_avail();
+  if (ready <= 0) {
+    if (in->sgetc() == std::char_traits<char>::eof()) return false;
+    ready = in->in_avail();
   }
-  for (const auto& [v, c] : wide)
-    if (c != 0) {
-      vals.push_back(v);
-      cnts.push_back(c);
-    }
+  e = buf + in->sgetn(buf, std::min(ready, kBlock));
+  *e = 0;
+  p = buf;
+  return true;
 }
 
-bool check(int64_t x) {
-  uint64_t sum = 0;
-  for (size_t k = 0; k < vals.size(); ++k) sum += uint64_t(cnts[k]) * (uint64_t(x) - uint64_t(vals[k]));
-  return int64_t(sum) >= x;
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The run of digits at q, up to 8 of them: how many, and their value, taken
+// eight bytes at once (the first byte is the lowest).
+inline int digits8(const char* q, uint64_t& value) {
+  uint64_t w;
+  std::memcpy(&w, q, 8);
+  uint64_t other = ((w + 0x4646464646464646) | (w - 0x3030303030303030) | w) & 0x8080808080808080;
+  int len = std::countr_zero(other) >> 3;  // bytes before the first one that is not a digit
+  if (len == 0) return value = 0;
+  uint64_t v = (w - 0x3030303030303030) << (64 - 8 * len);  // the digits, behind leading zeros
+  v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FF;
+  v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFF;
+  value = (v * 10000 + (v >> 32)) & 0xFFFFFFFF;
+  return len;
 }
 
-// Reads the n values in batches; each batch's counters are fetched ahead
-// of their increments, since scattered increments over 40 MB otherwise wait
-// on memory one at a time.
-void read_values(int64_t n) {
-  constexpr int kBatch = 64;
-  int64_t batch[kBatch];
-  for (int64_t i = 0; i < n;) {
-    int got = 0;
-    bool failed = false;
-    while (got < kBatch && i + got < n) {
-      if (!(std::cin >> batch[got])) {
-        failed = true;
-        break;
+constexpr uint64_t kPow10[] = {1,       10,       100,       1000,       10000,       100000,      1000000,
+                               10000000, 100000000, 1000000000, 10000000000, 100000000000, 1000000000000,
+                               10000000000000, 100000000000000, 1000000000000000, 10000000000000000,
+                               100000000000000000, 1000000000000000000, 10000000000000000000u};
+
+// One value as extraction into a signed 64-bit integer takes it; false when
+// that extraction fails: no digits after the white space and sign, or a value
+// beyond the 64-bit range.
+bool read_value(int64_t& v) {
+  do
+    while (is_space(*p)) ++p;
+  while (p == e && refill());
+  if (p == e) return false;
+  bool negative = *p == '-';
+  if ((*p == '-' || *p == '+') && ++p == e && !refill()) return false;
+  if (!is_digit(*p)) return false;
+  uint64_t mag = 0;
+  bool over = false;
+  for (;;) {
+    uint64_t chunk;
+    int len = digits8(p, chunk);
+    if (mag < kPow10[19 - len]) {  // below 10^19 after the step: no overflow
+      mag = mag * kPow10[len] + chunk;
+    } else {
+      for (int k = 0; k < len; ++k) {
+        uint64_t d = uint64_t(p[k] - '0');
+        if (mag > (UINT64_MAX - d) / 10) over = true;
+        else mag = mag * 10 + d;
       }
-      if (batch[got] >= 0 && batch[got] < kValues) __builtin_prefetch(&gamers[batch[got]], 1);
-      ++got;
     }
-    for (int k = 0; k < got; ++k) {
-      count(batch[k], 1);
-      if (batch[k] > temp) temp = batch[k];
-    }
-    i += got;
-    if (failed) {
-      count(0, uint64_t(n) - uint64_t(i));
-      return;
-    }
+    p += len;
+    if (len < 8 && !(p == e && refill())) break;
   }
+  if (over || mag > uint64_t(INT64_MAX) + negative) return false;
+  v = negative ? int64_t(0 - mag) : int64_t(mag);
+  return true;
 }
 
 int main() {
   std::ios::sync_with_stdio(false);
   int64_t n = 0;
-  if (!(std::cin >> n)) n = 0;
-  read_values(n);
-  pack();
+  if (!read_value(n)) n = 0;
+  counting = n > INT32_MAX;
+  for (int64_t i = 0; i < n; ++i) {
+    int64_t v;
+    if (!read_value(v)) {
+      count(0, uint64_t(n) - uint64_t(i));
+      break;
+    }
+    count(v, 1);
+    temp = std::max(temp, v);
+  }
   // lo stays at least 0 and hi at most 1e9 inside the loop, so neither the
   // sum of the bounds nor mid + 1 can overflow.
   int64_t lo = temp, hi = 1000000000;

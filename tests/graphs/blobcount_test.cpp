@@ -87,4 +87,31 @@ TEST(Blobcount, OutOfContractInput) {
   EXPECT_TRUE(Produces("blobcount", grid({"@"}) + "1", "1\n"));
 }
 
+// The row-by-row union of runs against the search it replaces: random grids
+// in series, rows now and then shorter than n (so earlier grids' bytes take
+// part), widths across the 64-column words of a row.
+TEST(Blobcount, MatchesTheSearch) {
+  suite::Rng rng(41);
+  for (int round = 0; round < 60; ++round) {
+    std::string in;
+    for (int g = int(rng.range(1, 4)); g > 0; --g) {
+      int m = int(rng.range(1, round % 6 == 0 ? 105 : 9)), n = int(rng.range(1, round % 6 == 0 ? 104 : 9));
+      if (round % 10 == 0) n = int(rng.range(60, 70));
+      in += std::to_string(m) + " " + std::to_string(n) + "\n";
+      for (int i = 0; i < m; ++i) {
+        int len = rng.chance(10) ? int(rng.range(1, n)) : n;
+        for (int j = 0; j < len; ++j) in += "@@**."[rng.range(0, 4)];
+        in += "\n";
+      }
+    }
+    in += "0 0\n";
+    ASSERT_TRUE(suite::MatchesModel("blobcount", in)) << in;
+  }
+}
+
+// m and n are read as "%d": a value beyond 32 bits keeps its low 32 bits.
+TEST(Blobcount, SizesReadAsScanfDoes) {
+  EXPECT_TRUE(Produces("blobcount", "4294967297 2\n@@\n0 0\n", "1\n"));
+}
+
 }  // namespace

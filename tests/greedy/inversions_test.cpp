@@ -41,6 +41,11 @@ TEST(Inversions, OutOfContractInput) {
   std::vector<long long> down;
   for (int i = 0; i < 20000; ++i) down.push_back(-i);
   EXPECT_TRUE(Produces("inversions", "1\n" + scenario(down), "Scenario #1:\n199990000\n"));
+  // Read as scanf reads: n beyond 32 bits keeps its low 32 bits (2), a value
+  // beyond 64 bits is clamped to the largest, '+' and leading zeros are fine.
+  EXPECT_TRUE(Produces("inversions", "2\n4294967298 5 4\n3 -1 -5 99999999999999999999\n",
+                       "Scenario #1:\n1\nScenario #2:\n1\n"));
+  EXPECT_TRUE(Produces("inversions", "1\n3 +0007 -0 00\n", "Scenario #1:\n2\n"));
 }
 
 TEST(Inversions, MatchesPairCountOnRandomScenarios) {

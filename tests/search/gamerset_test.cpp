@@ -25,6 +25,16 @@ TEST(Gamerset, InputEndingEarly) {
       EXPECT_TRUE(Produces(name, in, want)) << name << " " << in;
 }
 
+// A token longer than any read block (100,000 leading zeros) is one value;
+// a count of 2^31 or more keeps 32-bit counters: 2^32 unread values wrap the
+// counter of 0 back to 0, leaving the one value 5 (x - 5 >= x never holds);
+// one more leaves that counter at 1.
+TEST(Gamerset, LongTokensAndWrappingCounters) {
+  EXPECT_TRUE(Produces("gamerset", "2\n" + std::string(100000, '0') + "7 +7\n", "14\n"));
+  EXPECT_TRUE(Produces("gamerset", "4294967297\n5", "1000000001\n"));
+  EXPECT_TRUE(Produces("gamerset", "4294967298\n5", "5\n"));
+}
+
 // The two programs must print the same line for every input they both take.
 // Values also run past the counters' range and to the 64-bit limits, where
 // the sums wrap, and the first input holds more than gamerarray's capacity.

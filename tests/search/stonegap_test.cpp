@@ -23,7 +23,10 @@ TEST(Stonegap, PositionsAtThe64BitLimits) {
 TEST(Stonegap, OutsideTheContract) {
   // No positions leave the single position 0; unread positions are 0.
   for (auto [in, want] : {std::pair{"0 1\n", "0\n"}, {"-5 2\n7 8\n", "-1\n"}, {"", "0\n"},
-                          {"5 2\n7 9", "9\n"}, {"4 4\n7 x 9", "0\n"}})
+                          {"5 2\n7 9", "9\n"}, {"4 4\n7 x 9", "0\n"},
+                          // A sign without digits where B stands: B stays 0 and the
+                          // positions are read from the byte after the sign.
+                          {"3 - 7 1 2\n", "6\n"}, {"3 +-7 1 2\n", "9\n"}})
     EXPECT_TRUE(Produces("stonegap", in, want)) << in;
   // Beyond the capacity every position is kept: A positions 0 .. A-1 keep all A at gap 1.
   std::vector<long long> line(1000010);
