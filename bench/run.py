@@ -3,10 +3,15 @@
 
 For every program whose cost grows with its input, a generator below writes a
 deterministic input (fixed seed) at the program's capacity or at a size where
-the cost shows. The built program runs on it --runs times with its output
-thrown away; where a literal model <models>/<name>_model exists, the model
-runs on the same input too. The result is a Markdown table on stdout;
-progress notes go to stderr.
+the cost shows. The built program runs on it once to capture its output, then
+--runs times with its output sent into a pipe that this script drains (as in
+`prog < in | next`); the helper bench/floor.cpp starts each run and reports
+its wall seconds and its peak resident memory (from wait4). Beside each run,
+the same helper, as the I/O floor, reads the same input and writes the same
+output bytes at once: the least any filter could take there, process start
+included; the table gives the program's median over the floor's. Where a
+literal model <models>/<name>_model exists, the model runs on the same input
+too. The result is a Markdown table on stdout; progress notes go to stderr.
 
 Left out, because their work does not grow with their input:
   multiplecover (two counts, a bisection of at most 22 constant-time steps),
@@ -21,12 +26,12 @@ import datetime
 import os
 import platform
 import random
+import signal
 import statistics
 import subprocess
 import sys
 import tempfile
 import threading
-import time
 
 SEED = 20240601
 
@@ -353,37 +358,74 @@ def note(msg):
     print(msg, file=sys.stderr, flush=True)
 
 
-def timed_run(exe, stdin, limit):
-    """Wall seconds of one run and its exit status, or None when it exceeds `limit`.
+def drain(fd):
+    """Read `fd` to its end and throw the bytes away, as the next stage of a pipe would."""
+    buf = bytearray(1 << 16)
+    while os.readv(fd, [buf]):
+        pass
 
-    The run is waited for with a blocking wait, and a timer kills it at the
-    limit: waiting with a timeout polls in sleeps of up to 50 ms, which would
-    round every figure up to the next poll."""
-    start = time.perf_counter()
-    proc = subprocess.Popen([exe], stdin=stdin, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL)
-    timer = threading.Timer(limit, proc.kill)
+
+def timed_run(helper, argv, stdin, limit):
+    """One run of `argv` with `stdin` as its input and its output in a pipe.
+
+    Returns (wall seconds from fork to exit, exit status, peak resident set
+    size in KiB), or None when the run exceeds `limit`. The helper's --measure role starts the run,
+    waits for it with wait4 and reports these three figures: a process started
+    straight from this script would report the script's own peak memory, which
+    it inherits across exec. A thread drains the pipe as the next stage of
+    `prog < in | next` would, so a program that writes in many small pieces
+    pays for each one as it would there. The helper is waited for with a
+    blocking wait, and a timer kills its process group at the limit (waiting
+    with a timeout polls in sleeps of up to 50 ms)."""
+    proc = subprocess.Popen([helper, "--measure"] + argv, stdin=stdin, stdout=subprocess.PIPE,
+                            stderr=subprocess.PIPE, start_new_session=True)
+    reader = threading.Thread(target=drain, args=(proc.stdout.fileno(),))
+    reader.start()
+    killed = []
+
+    def kill():
+        killed.append(True)
+        os.killpg(proc.pid, signal.SIGKILL)
+
+    timer = threading.Timer(limit, kill)
     timer.start()
-    status = proc.wait()
-    elapsed = time.perf_counter() - start
-    killed = not timer.is_alive()
+    proc.wait()
     timer.cancel()
-    return None if killed else (elapsed, status)
+    reader.join()
+    report = proc.stderr.read().split()
+    proc.stdout.close()
+    proc.stderr.close()
+    if killed:
+        return None
+    if proc.returncode != 0 or len(report) != 3:
+        sys.exit(f"run.py: the helper {helper} could not run {argv[0]}")
+    return float(report[0]), int(report[2]), int(report[1])
 
 
-def time_runs(exe, path, runs, limit):
-    """Median wall seconds of up to `runs` runs, or a string when a run fails or exceeds `limit`."""
-    times = []
-    for _ in range(runs):
+class Timing:
+    """Median seconds and largest peak memory of a series of runs, or the reason it stopped."""
+
+    def __init__(self, helper):
+        self.helper, self.times, self.rss, self.failure = helper, [], 0, None
+
+    def add(self, argv, path, limit):
+        if self.failure:
+            return
         with open(path, "rb") as stdin:
-            result = timed_run(exe, stdin, limit)
+            result = timed_run(self.helper, argv, stdin, limit)
         if result is None:
-            return f"> {limit:g}"
-        elapsed, status = result
+            self.failure = f"> {limit:g}"
+            return
+        elapsed, status, rss = result
         if status != 0:
-            return f"exit {status}"
-        times.append(elapsed)
-    return statistics.median(times)
+            self.failure = f"exit {status}"
+            return
+        self.times.append(elapsed)
+        self.rss = max(self.rss, rss)
+
+    def median(self):
+        """Median seconds (a float), or a string saying why there is none."""
+        return self.failure or (statistics.median(self.times) if self.times else "-")
 
 
 def output_of(exe, path, limit):
@@ -399,11 +441,22 @@ def fmt_seconds(t):
     return f"{t:.3f}" if isinstance(t, float) else t
 
 
+def ratio(num, den):
+    """num / den as 'N.Nx' when both are timings."""
+    if isinstance(num, float) and isinstance(den, float) and den > 0:
+        return f"{num / den:.1f}x"
+    return "-"
+
+
 def main():
     ap = argparse.ArgumentParser(description="Time the suite's programs on generated inputs.")
     ap.add_argument("--bin", required=True, help="folder of the built programs")
     ap.add_argument("--models", help="folder of the literal models (<name>_model)")
-    ap.add_argument("--runs", type=int, default=5, help="runs per program and model (default 5)")
+    ap.add_argument("--floor", help="the helper built from bench/floor.cpp, which writes the "
+                                    "floor and measures every run (default: bench/floor in the "
+                                    "folder above --bin)")
+    ap.add_argument("--runs", type=int, default=5,
+                    help="runs per program, and as many of the floor beside them (default 5)")
     ap.add_argument("--model-runs", type=int, default=3, help="runs per model (default 3)")
     ap.add_argument("--only", help="comma-separated program names")
     ap.add_argument("--model-limit", type=float, default=30.0,
@@ -411,10 +464,17 @@ def main():
     ap.add_argument("--limit", type=float, default=120.0,
                     help="the same for a program run (default 120)")
     ap.add_argument("--check", action="store_true",
-                    help="also run program and model once more, capturing output, and compare them")
-    ap.add_argument("--inputs", help="write the inputs into this folder and keep them "
+                    help="also run the model once more, capturing its output, and compare it "
+                         "with the program's")
+    ap.add_argument("--inputs", help="write the inputs (<name>.in) and the programs' outputs "
+                                     "(<name>.out) into this folder and keep them "
                                      "(default: a temporary folder, removed afterwards)")
     args = ap.parse_args()
+
+    floor = args.floor or os.path.join(os.path.dirname(os.path.abspath(args.bin)), "bench", "floor")
+    if not os.access(floor, os.X_OK):
+        sys.exit(f"run.py: no floor helper at {floor}; build it with "
+                 f"'cmake --build build/release --target bench_floor' or name it with --floor")
 
     names = list(GENERATORS)
     if args.only:
@@ -442,45 +502,67 @@ def main():
         if model and not os.access(model, os.X_OK):
             model = None
         path = os.path.join(folder, name + ".in")
+        out_path = os.path.join(folder, name + ".out")
         note(f"{name}: generating input")
         with open(path, "w", encoding="ascii", newline="\n") as f:
             f.write(GENERATORS[name](random.Random(f"{SEED}-{name}")))
         size = os.path.getsize(path)
-        note(f"{name}: {size} bytes, timing the program")
-        t = time_runs(exe, path, args.runs, args.limit)
+        # One untimed run captures the output that the floor writes (and warms the caches).
+        note(f"{name}: {size} bytes, capturing the output")
+        got = output_of(exe, path, args.limit)
+        out_size = "-"
+        if got is not None:
+            out_size = str(len(got))
+            with open(out_path, "wb") as f:
+                f.write(got)
+        note(f"{name}: timing the program and the floor")
+        prog, fl = Timing(floor), Timing(floor)
+        for _ in range(args.runs):      # side by side, so that a busy spell hits both
+            prog.add([exe], path, args.limit)
+            if got is not None:
+                fl.add([floor, out_path], path, args.limit)
+        t = prog.median()
+        ft = fl.median() if got is not None else "-"
         mbs = "-"
         if isinstance(t, float) and name not in VALUE_BOUND and t > 0:
             mbs = f"{size / 1e6 / t:.1f}"
+        rss = f"{prog.rss / 1024:.1f}" if prog.times else "-"
         mt, speedup, agree = "-", "-", "-"
         if model:
             note(f"{name}: timing the model")
-            mt = time_runs(model, path, args.model_runs, args.model_limit)
-            if isinstance(mt, float) and isinstance(t, float) and t > 0:
-                speedup = f"{mt / t:.1f}x"
-            elif isinstance(mt, str) and mt.startswith(">") and isinstance(t, float) and t > 0:
+            mtiming = Timing(floor)
+            for _ in range(args.model_runs):
+                mtiming.add([model], path, args.model_limit)
+            mt = mtiming.median()
+            speedup = ratio(mt, t)
+            if isinstance(mt, str) and mt.startswith(">") and isinstance(t, float) and t > 0:
                 speedup = f"> {args.model_limit / t:.1f}x"
             if args.check:
-                got = output_of(exe, path, args.limit)
                 want = output_of(model, path, args.model_limit)
                 agree = "?" if got is None or want is None else ("yes" if got == want else "NO")
-        rows.append((name, size, fmt_seconds(t), mbs, fmt_seconds(mt), speedup, agree))
+        rows.append((name, str(size), out_size, fmt_seconds(t), fmt_seconds(ft), ratio(t, ft), rss,
+                     mbs, fmt_seconds(mt), speedup, agree))
         if not args.inputs:
             os.remove(path)
+            if got is not None:
+                os.remove(out_path)
 
     if tmp:
         tmp.cleanup()
 
     stamp = datetime.datetime.now().strftime("%Y-%m-%d %H:%M")
     print(f"Benchmark of {stamp} on {platform.machine()} with {os.cpu_count()} CPUs, "
-          f"median of {args.runs} runs ({args.model_runs} for a model), "
+          f"median of {args.runs} runs (as many of the floor, alternating; "
+          f"{args.model_runs} for a model), output into a drained pipe, "
           f"model limit {args.model_limit:g} s.\n")
-    header = ["program", "input bytes", "median s", "input MB/s", "model median s", "speed-up"]
+    header = ["program", "input bytes", "output bytes", "median s", "floor s", "x floor",
+              "peak RSS MiB", "input MB/s", "model median s", "speed-up"]
     if args.check:
         header.append("same output")
     print("| " + " | ".join(header) + " |")
     print("|" + "---|" * len(header))
     for r in rows:
-        cells = [r[0], str(r[1]), r[2], r[3], r[4], r[5]] + ([r[6]] if args.check else [])
+        cells = list(r if args.check else r[:-1])
         print("| " + " | ".join(cells) + " |")
     if not rows:
         print("\n(no program of the benchmark is built)")

@@ -1,8 +1,9 @@
 // abchains: ways to pick a non-empty set of letters 'a' from one line, at most
 // one from each stretch between runs of 'b', modulo 1000000007.
 //
-// Input: one line, read byte by byte with getchar up to its first '\n' or
-// '\r' (a "\r\n" line ends at the '\r'); nothing after that is read.
+// Input: one line, read byte by byte (as getchar gives the bytes, from a block
+// reader of its own) up to its first '\n' or '\r' (a "\r\n" line ends at the
+// '\r'); nothing after that is used.
 // Output: one line "%lld\n": the product over the stretches of (1 + the number
 // of 'a' in the stretch), reduced modulo 1000000007, minus 1. A product that
 // reduces to 0 prints -1.
@@ -10,19 +11,34 @@
 // stands). Every other byte, upper-case letters, spaces, a zero byte and 0xFF
 // included, is passed over: it neither ends a stretch nor the line.
 //
-// Cost: O(length of the line), one multiplication per stretch.
+// Cost: O(length of the line), one multiplication per stretch. The test of
+// each byte, whose outcome a mixed line makes unpredictable, sets the time:
+// on 4 MB about 10 times the bare reading of the input.
 //
 // Outside the contract: input that ends before any line end finishes as at a
-// line end. The getchar result stays an int until it is compared with EOF, so
+// line end. Each byte's value stays an int until it is compared with EOF, so
 // a byte 0xFF is an ordinary byte and not the end of the input.
 #include <cstdint>
 #include <cstdio>
 
 constexpr int64_t kMod = 1000000007;
 
+// getchar's results from a block read of stdin: each byte as an unsigned
+// char value, then EOF. A call of getchar per byte was most of the run.
+static unsigned char buf[1 << 16];
+static size_t pos, len;
+
+static int refill() {
+  pos = 0;
+  len = fread(buf, 1, sizeof buf, stdin);
+  return len == 0 ? EOF : buf[pos++];
+}
+
+static inline int next() { return pos < len ? buf[pos++] : refill(); }
+
 int main() {
   int64_t product = 1, factor = 1;
-  int c = getchar();
+  int c = next();
   while (true) {
     if (c == '\n' || c == '\r' || c == EOF) {
       product = product * factor % kMod;
@@ -33,14 +49,14 @@ int main() {
       // Kept below the modulus, so product * factor stays within 64 bits on
       // any line length; the reduced product is the same.
       if (++factor == kMod) factor = 0;
-      c = getchar();
+      c = next();
     } else if (c == 'b') {
       product = product * factor % kMod;
-      do c = getchar();
+      do c = next();
       while (c == 'b');
       factor = 1;
     } else {
-      c = getchar();
+      c = next();
     }
   }
 }

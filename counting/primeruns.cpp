@@ -1,17 +1,20 @@
 // primeruns: how many runs of one or more consecutive primes sum to n.
 //
-// Input: integers read with "%d" until a 0, which ends the run; nothing after
-// the 0 is read.
+// Input: integers read as "%d" reads them (by a block reader of its own)
+// until a 0, which ends the run; no token after the 0 is read.
 // Output: per number other than 0, "%d\n": the count.
 // Method: a sieve over 0..10004 (i from 2 to 100 marks i*i, i*i+i, ...) and
 // the list `b` of its 1229 primes, built once at start and zero beyond them.
-// A query slides a window over `b` while its end index i is below n, one pass
-// making three tests in turn: take in entry i if the sum is below n; count a
-// hit and drop the window's first entry if the sum equals n; drop the first
-// entry if the sum is above n. A negative query writes 0 at once.
-// Cost: the tables once; then O(n) for the first query of each value and a
-// look-up for a repeated one (a query's count depends on n alone, so the
-// counts for 1..10005 are remembered once printed).
+// The window over `b` that a query slides (while its end index i is below n,
+// one pass making three tests in turn: take in entry i if the sum is below n;
+// count a hit and drop the window's first entry if the sum equals n; drop the
+// first entry if the sum is above n) counts, for n from 1 to 10005, exactly
+// the runs of listed primes that sum to n. So those counts are taken once at
+// start, by walking every run from each first prime until its sum passes
+// 10005, and such a query is a look-up. A larger query slides the window; a
+// negative one writes 0 at once.
+// Cost: the tables once (about 30,000 steps for the runs); then a look-up per
+// query up to 10005, O(n) for a larger one.
 //
 // Outside the contract: the input ending (or a token that is not a number)
 // before a 0 ends the run. A query above 10005 would read past the list: the
@@ -23,11 +26,44 @@
 #include <cstdio>
 #include <cstring>
 
+// A block reader in place of scanf: `num` converts as glibc's "%d" does
+// (white space skipped, an optional sign, decimal digits, a value beyond 64
+// bits saturated, then its low 32 bits kept) and returns 1, 0 for a token
+// that is not a number (a sign before it is taken), or EOF at the end.
+static char buf[1 << 16];
+static size_t pos, len;
+
+static int refill() {
+  pos = 0;
+  len = fread(buf, 1, sizeof buf, stdin);
+  return len == 0 ? EOF : (unsigned char)buf[0];
+}
+
+static inline int peek() { return pos < len ? (unsigned char)buf[pos] : refill(); }
+
+static int num(int& out) {
+  int c = peek();
+  while (c == ' ' || (c >= '\t' && c <= '\r')) ++pos, c = peek();
+  if (c == EOF) return EOF;
+  bool neg = c == '-';
+  if (c == '-' || c == '+') ++pos, c = peek();
+  if (c < '0' || c > '9') return 0;
+  uint64_t v = 0, lim = uint64_t(1) << 63;
+  do {  // the digits in the buffer, then again after a refill
+    size_t i = pos;
+    for (unsigned d; i < len && (d = unsigned(buf[i] - '0')) < 10; ++i)
+      v = v > (UINT64_MAX - 9) / 10 ? UINT64_MAX : v * 10 + d;
+    pos = i;
+  } while (pos == len && (c = refill()) >= '0' && c <= '9');
+  out = int(neg ? (v > lim ? INT64_MIN : int64_t(0 - v)) : (v >= lim ? INT64_MAX : int64_t(v)));
+  return 1;
+}
+
 constexpr int kCap = 10005;
 
 int64_t prime[kCap];
 int64_t b[kCap];
-int known[kCap + 1];  // count + 1 for a query already answered, 0 before
+int runs[kCap + 1];  // runs[n]: runs of consecutive listed primes summing to n
 
 void isprime() {
   memset(prime, 0, sizeof prime);
@@ -39,9 +75,17 @@ void isprime() {
 // Entry i of the list; entries past its capacity read as 0.
 int entry(int i) { return i < kCap ? int(b[i]) : 0; }
 
+// Every run of the list whose sum stays within 1..kCap, counted by its sum.
+void count_runs() {
+  for (int first = 0; b[first] != 0; ++first) {
+    int64_t sum = 0;
+    for (int e = first; b[e] != 0 && (sum += b[e]) <= kCap; ++e) ++runs[sum];
+  }
+}
+
 void slove(int n) {
-  if (n >= 1 && n <= kCap && known[n] != 0) {
-    printf("%d\n", known[n] - 1);
+  if (n >= 1 && n <= kCap) {  // the window's count, which for these n is the run count
+    printf("%d\n", runs[n]);
     return;
   }
   int sum = 0, count = 0, len = 0, i = 0;
@@ -62,7 +106,6 @@ void slove(int n) {
       --len;
     }
   }
-  if (n >= 1 && n <= kCap) known[n] = count + 1;
   printf("%d\n", count);
 }
 
@@ -72,7 +115,8 @@ int main() {
   int count = 0;
   for (int j = 2; j < kCap; ++j)
     if (prime[j] == 0) b[count++] = j;
+  count_runs();
   int n = 0;
-  while (scanf("%d", &n) == 1 && n != 0) slove(n);  // a failed read ends the run
+  while (num(n) == 1 && n != 0) slove(n);  // a failed read ends the run
   return 0;
 }

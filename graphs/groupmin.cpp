@@ -2,7 +2,8 @@
 // search reaches first.
 //
 // Input: n and m, then n signed 64-bit costs for vertices 1..n, then m links
-// x y. A link is stored once, from its smaller vertex to its larger one, and
+// x y, read as scanf's "%d" and "%lld" read them, by a block reader of its
+// own. A link is stored once, from its smaller vertex to its larger one, and
 // searches follow links only in that direction.
 // Output: one line "%lld\n", the total. Vertices are taken in increasing
 // order; each one that no earlier search has reached starts a search, which
@@ -27,8 +28,51 @@
 #include <utility>
 #include <vector>
 
+// A block reader in place of scanf, whose per-number cost was a large share
+// of the run: `scan_ll` converts as glibc's "%lld" does (white space skipped, an
+// optional sign, decimal digits, a value beyond 64 bits saturated) and
+// returns 1, 0 for a token that is not a number (a sign before it is taken),
+// or EOF at the end of the input; `scan_int` as "%d" does, keeping the low 32
+// bits of that value.
+static char buf[1 << 16];
+static size_t pos, len;
+
+static int refill() {
+  pos = 0;
+  len = fread(buf, 1, sizeof buf, stdin);
+  return len == 0 ? EOF : (unsigned char)buf[0];
+}
+
+static inline int peek() { return pos < len ? (unsigned char)buf[pos] : refill(); }
+
+static int scan_ll(long long& out) {
+  int c = peek();
+  while (c == ' ' || (c >= '\t' && c <= '\r')) ++pos, c = peek();
+  if (c == EOF) return EOF;
+  bool neg = c == '-';
+  if (c == '-' || c == '+') ++pos, c = peek();
+  if (c < '0' || c > '9') return 0;
+  uint64_t v = 0, lim = uint64_t(1) << 63;
+  do {  // the digits in the buffer, then again after a refill
+    size_t i = pos;
+    for (unsigned d; i < len && (d = unsigned(buf[i] - '0')) < 10; ++i)
+      v = v > (UINT64_MAX - 9) / 10 ? UINT64_MAX : v * 10 + d;
+    pos = i;
+  } while (pos == len && (c = refill()) >= '0' && c <= '9');
+  out = neg ? (v > lim ? INT64_MIN : int64_t(0 - v)) : (v >= lim ? INT64_MAX : int64_t(v));
+  return 1;
+}
+
+static int scan_int(int& out) {
+  long long wide = 0;
+  int got = scan_ll(wide);
+  if (got == 1) out = int(wide);
+  return got;
+}
+
 std::vector<long long> num;          // num[i]: cost of vertex i; index 0 unused
-std::vector<std::vector<int>> v;     // v[i]: larger endpoints of links from i
+std::vector<int> v;                  // v[first[i]..first[i+1]): larger endpoints of links from i,
+std::vector<std::size_t> first;      // in input order (one flat array: no list per vertex)
 std::vector<unsigned char> visit;    // visit[i]: vertex i has been reached
 
 long long wrap_add(long long x, long long y) { return (long long)(uint64_t(x) + uint64_t(y)); }
@@ -37,19 +81,19 @@ long long wrap_add(long long x, long long y) { return (long long)(uint64_t(x) + 
 long long slove(int u) {
   struct frame {
     int u;
-    std::size_t next;  // the next entry of v[u] to examine
+    std::size_t next;  // the next entry of v to examine, up to first[u + 1]
     long long best;
   };
-  std::vector<frame> stack;
+  static std::vector<frame> stack;  // empty between calls; kept to reuse its storage
   visit[u] = 1;
-  stack.push_back({u, 0, num[u]});
+  stack.push_back({u, first[std::size_t(u)], num[u]});
   for (;;) {
     frame& f = stack.back();
-    if (f.next < v[f.u].size()) {
-      int w = v[f.u][f.next++];
+    if (f.next < first[std::size_t(f.u) + 1]) {
+      int w = v[f.next++];
       if (visit[w] != 1) {
         visit[w] = 1;
-        stack.push_back({w, 0, num[w]});
+        stack.push_back({w, first[std::size_t(w)], num[w]});
       }
       continue;
     }
@@ -62,12 +106,12 @@ long long slove(int u) {
 
 int main() {
   int n = 0, m = 0, x = 0, y = 0;
-  scanf("%d%d", &n, &m);
+  if (scan_int(n) == 1) scan_int(m);  // "%d%d": a failed first number leaves m unread
   num.push_back(0);
   bool input_left = true;
   for (int64_t i = 1; i <= n; ++i) {
     long long c = 0;
-    if (scanf("%lld", &c) != 1) {
+    if (scan_ll(c) != 1) {
       input_left = false;
       break;
     }
@@ -76,7 +120,8 @@ int main() {
   std::vector<std::pair<int, int>> links;
   int last = int(num.size()) - 1;  // the highest vertex that storage must cover
   for (int i = 0; i < m && input_left; ++i) {
-    int got = scanf("%d%d", &x, &y);
+    int got = scan_int(x);  // as "%d%d" counts: a failed first number leaves y unread
+    if (got == 1 && scan_int(y) == 1) ++got;
     if (got < 1) break;
     if (got < 2) input_left = false;
     int lo = x, hi = y;
@@ -87,9 +132,13 @@ int main() {
   }
 
   num.resize(std::size_t(last) + 1, 0);
-  v.resize(std::size_t(last) + 1);
   visit.assign(std::size_t(last) + 1, 0);
-  for (const auto& [lo, hi] : links) v[lo].push_back(hi);
+  first.assign(std::size_t(last) + 2, 0);
+  for (const auto& link : links) ++first[std::size_t(link.first) + 1];
+  for (std::size_t i = 0; i <= std::size_t(last); ++i) first[i + 1] += first[i];
+  v.resize(links.size());
+  std::vector<std::size_t> fill(first.begin(), first.end() - 1);
+  for (const auto& [lo, hi] : links) v[fill[std::size_t(lo)]++] = hi;
 
   long long total = 0;
   for (int k = 1; k <= last; ++k)

@@ -60,8 +60,8 @@ TEST(Primeruns, QueriesAboveTheCapacityUseTheListedPrimes) {
   EXPECT_TRUE(Produces("primeruns", in + "2147483647 0\n", out + "0\n"));
 }
 
-// Repeated queries are answered from remembered counts; the model slides a
-// fresh window every time.
+// Queries up to the capacity are answered from counts taken once at start;
+// the model slides a fresh window every time, repeated queries included.
 TEST(Primeruns, RepeatedQueriesMatchModel) {
   suite::Rng rng(53);
   for (int round = 0; round < 20; ++round) {
