@@ -3,15 +3,17 @@
 // Input: integers read with "%d" until a 0, which ends the run; nothing after
 // the 0 is read.
 // Output: per number other than 0, "%d\n": the count.
+//
+// Cost: the tables once; then O(n) for the first query of each value and a
+// look-up for a repeated one (a query's count depends on n alone, so the
+// counts for 1..10005 are remembered once printed).
+//
 // Method: a sieve over 0..10004 (i from 2 to 100 marks i*i, i*i+i, ...) and
 // the list `b` of its 1229 primes, built once at start and zero beyond them.
 // A query slides a window over `b` while its end index i is below n, one pass
 // making three tests in turn: take in entry i if the sum is below n; count a
 // hit and drop the window's first entry if the sum equals n; drop the first
 // entry if the sum is above n. A negative query writes 0 at once.
-// Cost: the tables once; then O(n) for the first query of each value and a
-// look-up for a repeated one (a query's count depends on n alone, so the
-// counts for 1..10005 are remembered once printed).
 //
 // Outside the contract: the input ending (or a token that is not a number)
 // before a 0 ends the run. A query above 10005 would read past the list: the

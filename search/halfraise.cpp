@@ -8,6 +8,9 @@
 // candidate is affordable (or the middle value lies above 10^14) and the
 // middle value minus 1 when k is negative.
 //
+// Cost: O(n log n) for the sort, then about 47 steps of at most n / 2 + 1
+// elements each.
+//
 // Method: sort once, then bisect with mid = floor((lo + hi) / 2); on success
 // lo = mid + 1, otherwise hi = mid - 1. check(x) walks the upper half (index
 // n / 2 on) and adds x - arr[i] while the element lies below x, failing as
@@ -19,8 +22,6 @@
 // what is left of k before it is added), so values anywhere in the 64-bit
 // range cannot wrap it; the midpoint is taken as lo + (hi - lo) / 2 rounded
 // down, the same floor without forming lo + hi.
-// Cost: O(n log n) for the sort, then about 47 steps of at most n / 2 + 1
-// elements each.
 //
 // Outside the contract: storage is sized to the input, so n above 200005
 // keeps every value the input supplies. A negative n reads nothing and is

@@ -6,14 +6,15 @@
 // Input: N and C with "%d%d", then N positions with "%lld" each.
 // Output: "%lld\n": the final upper bound hi.
 //
+// Cost: O(N log N) for the sort, then one pass over the positions per step,
+// at most 64 steps.
+//
 // Method: the positions are sorted once. Bisection on d over
 // [stall[0], stall[N-1]], the smallest and largest positions themselves:
 // mid is the sum of the bounds divided by 2, truncated toward zero; when
 // check(mid) holds, lo = mid + 1, else hi = mid - 1; hi is written. check
 // places an item on stall[0] and then, walking up, on every position at
 // least d past the last one placed, and holds when C or more are placed.
-// Cost: O(N log N) for the sort, then one pass over the positions per step,
-// at most 64 steps.
 //
 // Large positions: the midpoint is formed without forming the sum, and a
 // gap between two positions is taken as its exact, non-negative value, even
