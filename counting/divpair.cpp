@@ -4,12 +4,13 @@
 // Input: one integer x, read with "%d" (x stays 0 when nothing converts).
 // Output: "%d %d\n" with i and j, or "-1\n" when no pair qualifies.
 //
+// Cost: O(1) for any x; the search itself costs time proportional to x.
+//
 // Method: a closed form in place of the search. No i of 1 qualifies (1 * j
 // never exceeds x), so the first hit, if any, is in row 2, where j must not
 // divide 2 (j >= 3) and 2 * j must exceed x: j = 3 for x = 3, and
 // j = x / 2 + 1 for x >= 4 (at most x, so the pair is in range). The quotient
 // 2 / j is then 0, below x. For x <= 2 no j >= 3 is in range: "-1".
-// Cost: O(1) for any x; the search itself costs time proportional to x.
 //
 // Outside the contract: for x of 2147483646 and 2147483647 a search in 32-bit
 // products would wrap before its hit (and for the larger never end); the

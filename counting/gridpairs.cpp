@@ -6,11 +6,13 @@
 // read), which writes nothing and ends the run.
 // Output: per pair, "%lld\n": with a the smaller and c the larger value,
 // a*c*(a + c - 2) + (2*a*(a - 1)*(3c - a - 1)) / 3.
+//
+// Cost: constant per pair.
+//
 // Method: the terms in this order: s = (a*c)*(a + c - 2); w = (a - 1)*a,
 // doubled as w + w; u = (c + 2c) - a - 1; (w*u) / 3 truncating toward zero.
 // Every sum and product wraps at 64 bits; the division comes after the
 // product has wrapped.
-// Cost: constant per pair.
 //
 // Outside the contract: the input ending before a pair with a zero ends the
 // run, as a read that converts nothing does. A read that takes only the

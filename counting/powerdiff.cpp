@@ -4,11 +4,13 @@
 // Input: two integers m and n, extracted from the standard input stream as
 // 64-bit values; anything after them is ignored.
 // Output: the result and end of line (a flush).
+//
+// Cost: about 2 x 64 steps.
+//
 // Method: `pow` is square-and-multiply with the base reduced first. Every
 // reduction is the built-in remainder (sign of the dividend), so a negative m
 // gives a negative result. The second term multiplies the reduced power by
 // the raw m; that product wraps at 64 bits before its reduction.
-// Cost: about 2 x 64 steps.
 //
 // Outside the contract: n of 0 or less makes an exponent negative, whose
 // shift settles at -1 and never reaches 0, so no result would ever come: the

@@ -8,11 +8,12 @@
 // bits and entries are compared as signed 64-bit values; n of 0 or less
 // writes 0.
 //
+// Cost: O(n^2) per case, linear in the triangle's entries, for the reading and
+// for the folding.
+//
 // Method: the triangle is folded upward in place, from the bottom row: entry
 // (r-1, k) gains the larger of (r, k) and (r, k+1), so the top ends holding
 // the answer. Every case starts from a cleared triangle.
-// Cost: O(n^2) per case, linear in the triangle's entries, for the reading and
-// for the folding.
 //
 // Outside the contract: storage is sized to each case's triangle, as far as
 // its numbers are actually read, so n above 104 gets its natural answer. When

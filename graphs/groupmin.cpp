@@ -10,10 +10,11 @@
 // takes the smallest cost among its start and the vertices it reaches for the
 // first time. The total wraps in two's complement.
 //
+// Cost: O(n + m) time; storage grows with the costs and links actually read.
+//
 // Method: `slove` is a depth-first search on an explicit stack that enters
 // the links of each vertex in list order, as the recursive search would, so a
 // chain of any length needs no call stack.
-// Cost: O(n + m) time; storage grows with the costs and links actually read.
 //
 // Outside the contract: a link with an endpoint outside 1..n is read and
 // dropped; n of any size is accepted, storage covering only the vertices

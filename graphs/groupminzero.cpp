@@ -12,13 +12,14 @@
 // it, whether or not an earlier search entered that index. The total wraps in
 // two's complement.
 //
+// Cost: O(n + m) time; storage grows with the costs and links actually read.
+//
 // Method: the result of a search from an index depends only on the costs and
 // the links, so `slove` remembers it the first time it is found and every
 // later path into that index takes the remembered result instead of walking
 // the index's links again. The search runs on an explicit stack, so a chain
 // of any length needs no call stack. It enters (and flags) the same indices
 // as a search that walks every path.
-// Cost: O(n + m) time; storage grows with the costs and links actually read.
 //
 // Outside the contract: a link from a vertex to itself adds no vertex to what
 // can be reached, so it is dropped (walked literally it would never end); a

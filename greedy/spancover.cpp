@@ -8,13 +8,14 @@
 // Intervals chain when the next one starts no later than one past the
 // covered end.
 //
+// Cost: O(n log n) for the sort, O(n) for the scans.
+//
 // Method: sort by start ascending, ties by end descending (`cmp`); then,
 // while the cover falls short of T, take among the intervals starting at or
 // before the first uncovered position the one that reaches furthest. The
 // scan resumes at the first interval that started too late, so every
 // interval is read a bounded number of times. The first uncovered position
 // is one past a cover that is still below T, so it never passes 2147483647.
-// Cost: O(n log n) for the sort, O(n) for the scans.
 //
 // Outside the contract: storage grows with the intervals read, so n above
 // 25,005 gets its natural answer. When a read fails (the input ends, or a

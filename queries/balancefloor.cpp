@@ -8,12 +8,13 @@
 // Output: the n final values on one line, each of the first n-1 followed by
 // one space, the last by the newline alone.
 //
+// Cost: O(n + q) time and memory.
+//
 // Method: the operations are only recorded. For each index, `since` counts
 // the raises that came before its last assignment (0 for a value as read);
 // only the raises after it can touch it, so its final value is the larger
 // of the value last stored there and the largest x among those raises. A
 // suffix maximum over the raises, taken once at the end, gives that x.
-// Cost: O(n + q) time and memory.
 //
 // Outside the contract: n of 0 or less holds no values and writes an empty
 // line. An assignment whose index falls outside 0..n-1 is dropped: such an

@@ -10,13 +10,14 @@
 // When the input ends, the case ends as at an 'E' word, and every case still
 // to come writes its header alone.
 //
+// Cost: O(N) per case to build, O(log N) per command. Storage is sized to
+// each case's N, so a case pays only for its own positions.
+//
 // Method: a segment tree of range sums; node k covers l..r and its children
 // 2k and 2k+1 cover l..m and m+1..r with m = (l + r) >> 1, so the left child
 // takes the larger half. An update descends to a leaf without comparing the
 // leaf with the position, so positions below 0 land on position 0 and
 // positions above N-1 on position N-1.
-// Cost: O(N) per case to build, O(log N) per command. Storage is sized to
-// each case's N, so a case pays only for its own positions.
 //
 // Outside the contract: N of 0 or less keeps no positions (updates change
 // nothing, queries write 0); a query range is cut to 0..N-1 first and an

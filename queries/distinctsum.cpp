@@ -9,10 +9,11 @@
 // left there (or 0), and index 0 always holds 0. Sums and results wrap at
 // 64 bits; an index is the low 32 bits of l or r. Nothing else is written.
 //
+// Cost: O(log n) per value, O(1) per query.
+//
 // Method: a value is added to a running sum when it first enters the set s.
 // Wrapping addition does not depend on order, so the running sum equals the
 // sum of the whole set taken anew after every insertion.
-// Cost: O(log n) per value, O(1) per query.
 //
 // Outside the contract: ans grows with the longest case read so far, so n
 // above 30,004 gets the natural sums; an index that no case has written

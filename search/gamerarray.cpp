@@ -9,13 +9,14 @@
 // or less reads nothing.
 // Output: the answer as a signed 64-bit integer, then std::endl.
 //
+// Cost: O(n) to read, then at most 30 passes over the n values.
+//
 // Method: the values are kept one by one in `gamers`. Bisection on x over
 // [temp, 1e9], temp being the largest value and at least 0: mid is the sum of
 // the bounds shifted right one bit; check(mid) holds when the shortfall,
 // summed over every value, is >= mid, and then hi = mid - 1, else
 // lo = mid + 1; lo is written. The differences and the sum wrap at 64 bits,
 // done in unsigned arithmetic.
-// Cost: O(n) to read, then at most 30 passes over the n values.
 //
 // Outside the contract: `gamers` grows with the input, so more than 100,005
 // values get the same answer as fewer. When a read fails (the input ends, or

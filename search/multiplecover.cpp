@@ -8,12 +8,13 @@
 // 0). Standard streams only, not synchronised with the C functions.
 // Output: lo after the bisection, then std::endl (a newline and a flush).
 //
-// check(mid) holds when, up to mid, the multiples of 2 or 3 number at least
-// n + m, the multiples of 2 at least n and the multiples of 3 at least m. The
-// divisions are 32-bit and truncate; n + m wraps at 32 bits.
-// Bisection over [1, 3000000] with mid = (lo + hi) / 2: on success
-// hi = mid - 1, otherwise lo = mid + 1.
 // Cost: at most 22 constant-time steps.
+//
+// Method: bisection over [1, 3000000] with mid = (lo + hi) / 2: on success
+// hi = mid - 1, otherwise lo = mid + 1. check(mid) holds when, up to mid,
+// the multiples of 2 or 3 number at least n + m, the multiples of 2 at least
+// n and the multiples of 3 at least m. The divisions are 32-bit and
+// truncate; n + m wraps at 32 bits.
 //
 // Outside the contract: nothing is left open; counts at the 32-bit limits
 // take part through the wrapped sum n + m.

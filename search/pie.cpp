@@ -8,12 +8,13 @@
 // lo + 1e-7 < hi it moves lo or hi to mid = (lo + hi) / 2 as check(mid)
 // holds or fails.
 //
+// Cost: O(N) per case for the areas, then one pass over them per step;
+// about log2(largest area / 1e-7) steps (52 for an area of 3 * 10^8).
+//
 // Method: a radius r gives the area (r * r) * pie. The slice count only sums
 // over the areas, so their order does not matter: the largest area is found
 // by one pass instead of a sort, and check stops counting as soon as the
 // count reaches F + 1, since the count never falls.
-// Cost: O(N) per case for the areas, then one pass over them per step;
-// about log2(largest area / 1e-7) steps (52 for an area of 3 * 10^8).
 //
 // Outside the contract:
 // - Storage is sized to each case, so N above 10005 keeps every radius. N of

@@ -13,16 +13,16 @@
 // Output: "%lld\n" with hi after a bisection over [1, 10^13 + 2] with
 // mid = (lo + hi) / 2: on success lo = mid + 1, otherwise hi = mid - 1.
 //
-// check(x) settles B, S and C in that order: an ingredient used by the recipe
-// and short of stock (stock - x * count below 0) adds the shortfall times its
-// price to the money, and the money is tested after each purchase.
-// Arithmetic is signed 64-bit and wraps in two's complement; it is done in
-// unsigned 64-bit and converted back, since x * count can exceed the 64-bit
-// range for long recipes.
 // Cost: the length of the recipe line, then at most 44 constant-time steps.
 //
-// getchar and >> read one stream: the standard streams stay synchronised with
-// the C input, so extraction starts at the byte after the recipe line.
+// Method: check(x) settles B, S and C in that order: an ingredient used by
+// the recipe and short of stock (stock - x * count below 0) adds the
+// shortfall times its price to the money, and the money is tested after each
+// purchase. Arithmetic is signed 64-bit and wraps in two's complement; it is
+// done in unsigned 64-bit and converted back, since x * count can exceed the
+// 64-bit range for long recipes. getchar and >> read one stream: the
+// standard streams stay synchronised with the C input, so extraction starts
+// at the byte after the recipe line.
 //
 // Outside the contract: input that ends before the recipe line has ended
 // ends the line there (the getchar result stays an int until it is compared

@@ -5,12 +5,13 @@
 // token; the string is expected to be n characters long.
 // Output: the answer as a 64-bit integer, then std::endl.
 //
+// Cost: O(n) time and memory.
+//
 // Method: the candidates run from n / 2 (truncated toward zero) downward and
 // the first match wins. Rather than copying the two halves out for every
 // candidate, the Z-array of the string's first 2 * (n / 2) characters is built
 // once: z[k] is the length of the longest common prefix of the string and its
 // suffix at k, so the halves at k are equal exactly when z[k] >= k.
-// Cost: O(n) time and memory.
 //
 // Outside the contract: a candidate half that reaches past the end of the
 // string read (n / 2 more than half its length, a missing string included)

@@ -128,13 +128,6 @@ std::string example_output(const std::string& name) {
   return slurp(std::string(SUITE_EXAMPLE_DIR) + "/" + name + ".out");
 }
 
-std::vector<std::string> all_programs() {
-  std::vector<std::string> names;
-  std::istringstream list(SUITE_PROGRAMS);
-  for (std::string name; std::getline(list, name, ',');) names.push_back(name);
-  return names;
-}
-
 ::testing::AssertionResult Produces(const std::string& name, const std::string& input,
                                     const std::string& expected) {
   Outcome r = run_program(name, input);

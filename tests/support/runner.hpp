@@ -35,7 +35,8 @@ Outcome run_model(const std::string& name, const std::string& input, Limits limi
 std::string example_input(const std::string& name);
 std::string example_output(const std::string& name);
 
-// The names of every program the build defines, in build order.
+// The names of every program the build defines, in build order (defined in
+// the program_list.cpp that CMake generates).
 std::vector<std::string> all_programs();
 
 // Success when `name` fed `input` exits 0 and writes exactly `expected`.
