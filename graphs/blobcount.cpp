@@ -33,9 +33,11 @@
 //
 // Outside the contract: the grid grows past maxn rows and past maxn - 1
 // characters a row as the tokens need it, so a larger grid gets its natural
-// count; a cell that no token of any grid has stored (past the end of the
-// rows read, or more than maxn bytes along a row and past its token) counts
-// as '*'; storing a token keeps an older tail only within the row's first
+// count; a cell beyond the stored bytes (a row past both the first maxn
+// rows and every row a token was stored in, or a column past both the row's
+// first maxn bytes and its latest token's zero byte) counts as '*'; every
+// other cell that no token wrote holds a zero byte, which joins regions
+// ("3 3", then "@*@" and the end of the input, counts 1); storing a token keeps an older tail only within the row's first
 // maxn bytes. A pair that is not whole (the
 // input ends, or a token that is not a number comes, before n) ends the
 // series like a terminating pair. When the input ends inside a grid's rows,
