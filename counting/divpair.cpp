@@ -15,11 +15,24 @@
 // Outside the contract: for x of 2147483646 and 2147483647 a search in 32-bit
 // products would wrap before its hit (and for the larger never end); the
 // closed form gives the pair that exact arithmetic finds, 2 and 1073741824.
+// A number beyond the 32-bit range is taken as its value saturated at
+// the 64-bit bounds, of which the low 32 bits are kept (4294967301 reads as
+// 5, forty 1s as -1), on every machine.
 #include <cstdio>
+
+// "%d" as a 64-bit C library converts it, on every machine: the token is
+// taken as a 64-bit value (saturated at the 64-bit bounds) and its low 32
+// bits are kept; a 32-bit library would saturate at the 32-bit bounds.
+int scan_int(int& v) {
+  long long w = 0;
+  int got = scanf("%lld", &w);
+  if (got == 1) v = int(w);
+  return got;
+}
 
 int main() {
   int x = 0;
-  scanf("%d", &x);
+  scan_int(x);
   if (x <= 2)
     printf("-1\n");
   else if (x == 3)

@@ -24,9 +24,31 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cfloat>
 #include <cstdint>
 #include <cstdio>
 #include <utility>
+
+// The x87 unit of 32-bit x86 without SSE keeps every result in an 80-bit
+// register. There main sets it to round each operation to a double's 53
+// bits (rounded to 64 bits and then to 53, a product can land one unit
+// off), and `rd` stores a result through memory, which rounds it to double
+// where it is formed: the double results of every other machine.
+#if FLT_EVAL_METHOD == 2 && defined(__i386__)
+#include <fpu_control.h>
+static double rd(double v) { volatile double s = v; return s; }
+static void round_to_double() {
+  fpu_control_t cw;
+  _FPU_GETCW(cw);
+  cw = fpu_control_t((cw & ~_FPU_EXTENDED) | _FPU_DOUBLE);
+  _FPU_SETCW(cw);
+}
+#elif FLT_EVAL_METHOD == 0
+static double rd(double v) { return v; }
+static void round_to_double() {}
+#else
+#error "double results must be rounded where they are formed"
+#endif
 
 constexpr double kPhiPlusOne = 1.618033988749895;
 
@@ -87,12 +109,13 @@ bool scan(long long& v) {
 }
 
 int main() {
+  round_to_double();
   long long x = 0, y = 0;
   while (scan(x) && scan(y)) {
     if (y < x) std::swap(x, y);
-    double d = double(int64_t(uint64_t(y) - uint64_t(x)));
-    double v = d * kPhiPlusOne;
-    double s = v + d;
+    double d = rd(double(int64_t(uint64_t(y) - uint64_t(x))));
+    double v = rd(d * kPhiPlusOne);
+    double s = rd(v + d);
     int32_t k = to_int32(s);
     if (out_len + 2 > sizeof out) flush();
     out[out_len++] = int64_t(k) == y ? '0' : '1';

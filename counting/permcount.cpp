@@ -34,13 +34,30 @@
 // nothing is written. A block of one trace line longer than 2^64 - 1 lines
 // (more than 20 values; over 10^20 bytes, which no run finishes writing) is
 // cut to 2^64 - 1 lines. Once a write fails, nothing more is written.
+// A number beyond the 32-bit range is taken as its value saturated at
+// the 64-bit bounds, of which the low 32 bits are kept (4294967301 reads as
+// 5, forty 1s as -1), on every machine.
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
+
+// The x87 unit of 32-bit x86 without SSE keeps every result in an 80-bit
+// register; `rf` stores a result through memory, which rounds it to float
+// where it is formed, as every other machine does. (Rounded to 64 bits first,
+// a converted integer, a root or a difference still rounds to the float
+// result.)
+#if FLT_EVAL_METHOD == 2 && defined(__i386__)
+static float rf(float v) { volatile float s = v; return s; }
+#elif FLT_EVAL_METHOD == 0
+static float rf(float v) { return v; }
+#else
+#error "float results must be rounded where they are formed"
+#endif
 
 constexpr int kCap = 305;
 constexpr int64_t kMod = 1000000007;
@@ -93,7 +110,7 @@ const std::string& trace(int i, int j) {
   std::string& line = lines[size_t(i) * m + j];
   if (line.empty()) {
     int p = int(uint32_t(val[i]) * uint32_t(val[j]));
-    float r = sqrtf(float(p));
+    float r = rf(sqrtf(rf(float(p))));
     int k = std::isnan(r) ? 0 : int(r);  // r <= 46341 here, so the truncation fits
     char buf[64];
     if (std::isnan(r))
@@ -107,9 +124,9 @@ const std::string& trace(int i, int j) {
 
 bool pairFails(int x, int y) {
   int p = int(uint32_t(x) * uint32_t(y));
-  float r = sqrtf(float(p));
+  float r = rf(sqrtf(rf(float(p))));
   int k = std::isnan(r) ? 0 : int(r);
-  return r - float(k) != 0.0f;  // a NaN difference counts as not equal
+  return rf(r - float(k)) != 0.0f;  // a NaN difference counts as not equal
 }
 
 bool failsPair(int i, int j) { return fails[size_t(i) * m + j]; }
@@ -202,12 +219,22 @@ void walk(int d, int last, bool onInput, bool below, const std::string* line, ui
   }
 }
 
+// "%d" as a 64-bit C library converts it, on every machine: the token is
+// taken as a 64-bit value (saturated at the 64-bit bounds) and its low 32
+// bits are kept; a 32-bit library would saturate at the 32-bit bounds.
+int scan_int(int& v) {
+  long long w = 0;
+  int got = scanf("%lld", &w);
+  if (got == 1) v = int(w);
+  return got;
+}
+
 int main() {
   memset(arr, 0, sizeof arr);
-  scanf("%d", &t);
+  scan_int(t);
   if (t > kCap) return 0;  // too many values for the store: no instance
   if (t < 0) t = 0;        // no values at all
-  for (int i = 0; i < t; ++i) scanf("%d", &arr[i]);
+  for (int i = 0; i < t; ++i) scan_int(arr[i]);
 
   val.assign(arr, arr + t);
   std::sort(val.begin(), val.end());

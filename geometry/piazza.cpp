@@ -15,9 +15,34 @@
 // circle whose three numbers cannot all be read ends the list (the input has
 // ended or holds a token that is not a number, so no later read succeeds),
 // and the count so far is written.
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+
+// The x87 unit of 32-bit x86 without SSE keeps every result in an 80-bit
+// register. There main sets it to round each operation to a double's 53
+// bits, and `rf` and `rd` store a result through memory, which rounds it to
+// its type where it is formed: the float and double results of every other
+// machine. (A square root rounded to 53 bits and then to 24 is the float
+// root; a sum rounded to 64 bits and then to 53 could be one unit off.)
+#if FLT_EVAL_METHOD == 2 && defined(__i386__)
+#include <fpu_control.h>
+static float rf(float v) { volatile float s = v; return s; }
+static double rd(double v) { volatile double s = v; return s; }
+static void round_to_double() {
+  fpu_control_t cw;
+  _FPU_GETCW(cw);
+  cw = fpu_control_t((cw & ~_FPU_EXTENDED) | _FPU_DOUBLE);
+  _FPU_SETCW(cw);
+}
+#elif FLT_EVAL_METHOD == 0
+static float rf(float v) { return v; }
+static double rd(double v) { return v; }
+static void round_to_double() {}
+#else
+#error "float and double results must be rounded where they are formed"
+#endif
 
 // A block reader in place of scanf, whose per-number cost was a large share
 // of the run: `num` converts as glibc's "%d" does (white space skipped, an
@@ -56,10 +81,11 @@ static int num(int& out) {
 
 double cal(int x, int y) {
   int sum = int(uint32_t(x) * uint32_t(x) + uint32_t(y) * uint32_t(y));
-  return double(sqrtf(float(sum)));
+  return double(rf(sqrtf(rf(float(sum)))));
 }
 
 int main() {
+  round_to_double();
   int r = 0, d = 0, n = 0, x = 0, y = 0, c = 0, count = 0;
   if (num(r) == 1) num(d);   // "%d%d": a failed first number leaves d unread
   num(n);
@@ -67,7 +93,7 @@ int main() {
   for (; n > 0; --n) {
     if (num(x) != 1 || num(y) != 1 || num(c) != 1) break;
     double dist = cal(x, y);
-    if (double(c) + dist <= double(r) && dist - double(c) >= inner) ++count;
+    if (rd(double(c) + dist) <= double(r) && rd(dist - double(c)) >= inner) ++count;
   }
   printf("%d\n", count);
   return 0;

@@ -23,6 +23,9 @@
 // (0, 0) as the zero-filled storage leaves them, and such an interval covers
 // nothing, so leaving them out changes no answer; an interval whose end is
 // missing is left out for the same reason (its end would be 0).
+// A number beyond the 32-bit range is taken as its value saturated at
+// the 64-bit bounds, of which the low 32 bits are kept (4294967301 reads as
+// 5, forty 1s as -1), on every machine.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -39,12 +42,23 @@ int cmp(cow a, cow b) {
   return a.start < b.start ? 1 : 0;
 }
 
+// "%d%d" as a 64-bit C library converts them, on every machine: each token
+// is taken as a 64-bit value (saturated at the 64-bit bounds) and its low 32
+// bits are kept; a 32-bit library would saturate at the 32-bit bounds.
+int scan_ints(int& a, int& b) {
+  long long u = 0, w = 0;
+  int got = scanf("%lld%lld", &u, &w);
+  if (got >= 1) a = int(u);
+  if (got == 2) b = int(w);
+  return got;
+}
+
 int main() {
   int n = 0, T = 0;
-  scanf("%d%d", &n, &T);
+  scan_ints(n, T);
   for (int64_t i = 0; i < n; ++i) {
     cow c{0, 0};
-    if (scanf("%d%d", &c.start, &c.end) != 2) break;
+    if (scan_ints(c.start, c.end) != 2) break;
     mew.push_back(c);
   }
   std::sort(mew.begin(), mew.end(), cmp);

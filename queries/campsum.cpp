@@ -23,6 +23,9 @@
 // nothing, queries write 0); a query range is cut to 0..N-1 first and an
 // empty result writes 0; N above kMaxCamps keeps only the first kMaxCamps
 // positions (the remaining counts are read and dropped).
+// A number beyond the 32-bit range is taken as its value saturated at
+// the 64-bit bounds, of which the low 32 bits are kept (4294967301 reads as
+// 5, forty 1s as -1), on every machine.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -92,21 +95,40 @@ bool read_word() {
   return true;
 }
 
+// "%d" as a 64-bit C library converts it, on every machine: the token is
+// taken as a 64-bit value (saturated at the 64-bit bounds) and its low 32
+// bits are kept; a 32-bit library would saturate at the 32-bit bounds.
+int scan_int(int& v) {
+  long long w = 0;
+  int got = scanf("%lld", &w);
+  if (got == 1) v = int(w);
+  return got;
+}
+
+// "%d%d" converted in the same way.
+int scan_ints(int& a, int& b) {
+  long long u = 0, w = 0;
+  int got = scanf("%lld%lld", &u, &w);
+  if (got >= 1) a = int(u);
+  if (got == 2) b = int(w);
+  return got;
+}
+
 int main() {
   int T = 0, N = 0, x = 0, y = 0;
-  scanf("%d", &T);
+  scan_int(T);
   for (int64_t c = 1; c <= T; ++c) {
     if (feof(stdin)) {
       // Every read from here on fails: each remaining case is its header alone.
       for (; c <= T; ++c) printf("Case %d:\n", int(c));
       break;
     }
-    scanf("%d", &N);
+    scan_int(N);
     int kept = N < 0 ? 0 : N > kMaxCamps ? kMaxCamps : N;
     a.assign(kept, 0);
     for (int i = 0; i < N; ++i) {
       int v = 0;
-      if (scanf("%d", &v) != 1) break;  // the counts not read stay zero
+      if (scan_int(v) != 1) break;  // the counts not read stay zero
       if (i < kept) a[i] = v;
     }
     if (kept > 0) {
@@ -115,7 +137,7 @@ int main() {
     }
     printf("Case %d:\n", int(c));
     while (read_word() && s[0] != 'E') {
-      scanf("%d%d", &x, &y);
+      scan_ints(x, y);
       if (kept == 0) {
         if (s[0] == 'Q') printf("0\n");
       } else if (s[0] == 'A') {

@@ -84,14 +84,22 @@ bool refill() {
   return true;
 }
 
+// Eight bytes as one word, the first byte the lowest whatever the host's
+// byte order (a swap on big-endian machines, chosen at compile time).
+inline uint64_t load8(const char* q) {
+  uint64_t w;
+  std::memcpy(&w, q, 8);
+  if constexpr (std::endian::native == std::endian::big) w = __builtin_bswap64(w);
+  return w;
+}
+
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // The run of digits at q, up to 8 of them: how many, and their value, taken
 // eight bytes at once (the first byte is the lowest).
 inline int digits8(const char* q, uint64_t& value) {
-  uint64_t w;
-  std::memcpy(&w, q, 8);
+  uint64_t w = load8(q);
   uint64_t other = ((w + 0x4646464646464646) | (w - 0x3030303030303030) | w) & 0x8080808080808080;
   int len = std::countr_zero(other) >> 3;  // bytes before the first one that is not a digit
   if (len == 0) return value = 0;

@@ -36,10 +36,35 @@
 //   ends the case's radii; the missing ones count as area 0 and the case
 //   writes its line. A case whose N and F cannot both be read ends the run,
 //   so a T beyond the input, or a negative T, runs only the cases present.
+// - A T, N or F beyond the 32-bit range is taken as its value saturated at
+//   the 64-bit bounds, of which the low 32 bits are kept (4294967301 reads
+//   as 5, forty 1s as -1), on every machine.
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
+
+// The x87 unit of 32-bit x86 without SSE keeps every result in an 80-bit
+// register. There main sets it to round each operation to a double's 53
+// bits (rounded to 64 bits and then to 53, a result can land one unit off),
+// and `rd` stores a result through memory, which rounds it to double where
+// it is formed: the double results of every other machine.
+#if FLT_EVAL_METHOD == 2 && defined(__i386__)
+#include <fpu_control.h>
+static double rd(double v) { volatile double s = v; return s; }
+static void round_to_double() {
+  fpu_control_t cw;
+  _FPU_GETCW(cw);
+  cw = fpu_control_t((cw & ~_FPU_EXTENDED) | _FPU_DOUBLE);
+  _FPU_SETCW(cw);
+}
+#elif FLT_EVAL_METHOD == 0
+static double rd(double v) { return v; }
+static void round_to_double() {}
+#else
+#error "double results must be rounded where they are formed"
+#endif
 
 const double pie = 3.141592653589793;
 const double eps = 1e-7;
@@ -47,14 +72,14 @@ const double eps = 1e-7;
 std::vector<double> cake;
 int N, F;
 
-double cal(double r) { return (r * r) * pie; }
+double cal(double r) { return rd(rd(r * r) * pie); }
 
 bool check(double x) {
   const int64_t need = F;
   int64_t count = 0;
   for (double area : cake) {
     if (count >= need) return true;
-    double q = area / x;
+    double q = rd(area / x);
     count += q < 2147483648.0 ? int64_t(q) : int64_t(1) << 31;
   }
   return count >= need;
@@ -76,9 +101,9 @@ double largest_slice() {
   for (double area : cake) hi = area > hi ? area : hi;
   if (std::isinf(hi)) return hi;
   double lo = 0.0;
-  while (lo + eps < hi) {
-    double mid = (lo + hi) / 2.0;
-    if (std::isinf(mid)) mid = lo / 2.0 + hi / 2.0;
+  while (rd(lo + eps) < hi) {
+    double mid = rd(rd(lo + hi) / 2.0);
+    if (std::isinf(mid)) mid = rd(rd(lo / 2.0) + rd(hi / 2.0));
     if (check(mid)) {
       if (mid == lo) break;
       lo = mid;
@@ -90,12 +115,32 @@ double largest_slice() {
   return hi;
 }
 
+// "%d" as a 64-bit C library converts it, on every machine: the token is
+// taken as a 64-bit value (saturated at the 64-bit bounds) and its low 32
+// bits are kept; a 32-bit library would saturate at the 32-bit bounds.
+int scan_int(int& v) {
+  long long w = 0;
+  int got = scanf("%lld", &w);
+  if (got == 1) v = int(w);
+  return got;
+}
+
+// "%d%d" converted in the same way.
+int scan_ints(int& a, int& b) {
+  long long u = 0, w = 0;
+  int got = scanf("%lld%lld", &u, &w);
+  if (got >= 1) a = int(u);
+  if (got == 2) b = int(w);
+  return got;
+}
+
 int main() {
+  round_to_double();
   int T = 0;
-  scanf("%d", &T);
+  scan_int(T);
   // A 64-bit countdown: a negative T runs on instead of wrapping at INT_MIN.
   for (int64_t left = T; left != 0; --left) {
-    if (scanf("%d%d", &N, &F) != 2) break;
+    if (scan_ints(N, F) != 2) break;
     F = int32_t(uint32_t(F) + 1u);
     read_case();
     printf("%.4lf\n", largest_slice());

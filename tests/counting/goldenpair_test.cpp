@@ -61,6 +61,16 @@ TEST(Goldenpair, ZeroExactlyForTheGoldenPairs) {
   EXPECT_TRUE(Produces("goldenpair", in, out));
 }
 
+// Differences where the exact d * phi + d lies within a rounding of an
+// integer: the product and the sum each rounded to double decide the side.
+// Kept in 80 bits, or rounded twice, they land on the other side.
+TEST(Goldenpair, EachProductAndSumRoundedToDouble) {
+  EXPECT_TRUE(Produces("goldenpair",
+                       "63245986 102334155\n63245985 102334154\n126491972 204668310\n"
+                       "126491971 204668309\n340387747 550758944\n340387746 550758943\n",
+                       "0\n1\n0\n1\n0\n1\n"));
+}
+
 TEST(Goldenpair, AnswersEachPairBeforeTheNextIsSent) {
   suite::Session s("goldenpair");
   s.send("1 2\n");
