@@ -15,6 +15,7 @@ EXAMPLE section, so the page cannot say other than the code and its example.
   manpages.py overview --version V --changelog FILE --out filtersuite.7.gz
                    NAME=SOURCE...
   manpages.py gzip IN OUT          (gzip -9n: no name, no time stamp)
+  manpages.py epoch CHANGELOG      (the newest entry's time, in seconds)
   manpages.py lint PAGE            (fails on any groff or mandoc message)
 
 Every page is written gzipped with maximum compression and without a time
@@ -197,16 +198,21 @@ def summary(sections):
     return " ".join(first).rstrip(".")
 
 
-def release(changelog):
-    """(version, date) of the newest changelog entry."""
+def newest_entry(changelog):
+    """(version, time) of the newest changelog entry, the time as a datetime."""
     with open(changelog, encoding="utf-8") as f:
         text = f.read()
     head = re.match(r"^\S+ \(([^)]+)\)", text)
     trailer = re.search(r"^ -- .*?>  (.+)$", text, re.M)
     if not head or not trailer:
         raise HeaderError(f"{changelog}: not in changelog format")
-    date = email.utils.parsedate_to_datetime(trailer.group(1).strip())
-    return head.group(1), date.strftime("%Y-%m-%d")
+    return head.group(1), email.utils.parsedate_to_datetime(trailer.group(1).strip())
+
+
+def release(changelog):
+    """(version, date) of the newest changelog entry."""
+    version, when = newest_entry(changelog)
+    return version, when.strftime("%Y-%m-%d")
 
 
 def tidy(lines):
@@ -391,6 +397,8 @@ def main(argv):
     ov.add_argument("programs", nargs="+", metavar="NAME=FOLDER/NAME.cpp")
     ln = sub.add_parser("lint")
     ln.add_argument("page")
+    ep = sub.add_parser("epoch")
+    ep.add_argument("changelog")
     gzp = sub.add_parser("gzip")
     gzp.add_argument("input")
     gzp.add_argument("output")
@@ -402,6 +410,9 @@ def main(argv):
             for m in messages:
                 print(f"{a.page}: {m}")
             return 1 if messages else 0
+        if a.cmd == "epoch":
+            print(int(newest_entry(a.changelog)[1].timestamp()))
+            return 0
         if a.cmd == "gzip":
             os.makedirs(os.path.dirname(os.path.abspath(a.output)), exist_ok=True)
             with open(a.input, "rb") as f:

@@ -74,6 +74,19 @@ TEST_P(Hostile, ExitsZeroInBoundedTime) {
   }
 }
 
+// Where a 32-bit number is read as "%d" reads it, a token beyond 32 bits
+// keeps the low 32 bits of its value saturated at the 64-bit bounds, on
+// 32-bit machines too (whose C library would saturate at 32 bits).
+TEST(HugeTokens, KeepTheLowBitsOfTheSixtyFourBitValue) {
+  using suite::Produces;
+  EXPECT_TRUE(Produces("divpair", "1111111111111111111111111111111111111111\n", "-1\n"));
+  EXPECT_TRUE(Produces("divpair", "4294967301\n", "2 3\n"));
+  EXPECT_TRUE(Produces("campsum", "1\n1\n4294967303\nQ 0 0\nE\n", "Case 1:\n7\n"));
+  EXPECT_TRUE(Produces("spancover", "1 3\n1 4294967298\n", "-1\n"));
+  EXPECT_TRUE(Produces("pie", "1\n1 4294967297\n1\n", "1.5708\n"));
+  EXPECT_TRUE(Produces("permcount", "4294967298\n4 4294967305\n", "2\n"));
+}
+
 INSTANTIATE_TEST_SUITE_P(AllPrograms, Hostile, ::testing::ValuesIn(suite::all_programs()),
                          [](const auto& info) { return info.param; });
 
