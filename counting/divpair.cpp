@@ -18,7 +18,20 @@
 // A number beyond the 32-bit range is taken as its value saturated at
 // the 64-bit bounds, of which the low 32 bits are kept (4294967301 reads as
 // 5, forty 1s as -1), on every machine.
+//
+// A read that fails is taken as the end of the input there (the line due is
+// still written) and a write that fails stops the program: either is the
+// system refusing, reported on standard error with status 1.
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "divpair: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 // "%d" as a 64-bit C library converts it, on every machine: the token is
 // taken as a 64-bit value (saturated at the 64-bit bounds) and its low 32
@@ -33,11 +46,17 @@ int scan_int(int& v) {
 int main() {
   int x = 0;
   scan_int(x);
+  // scanf ends at a failed read as at the end of the input; ferror tells them apart.
+  int read_err = std::ferror(stdin) ? errno : 0;
+  int put;
   if (x <= 2)
-    printf("-1\n");
+    put = printf("-1\n");
   else if (x == 3)
-    printf("%d %d\n", 2, 3);
+    put = printf("%d %d\n", 2, 3);
   else
-    printf("%d %d\n", 2, x / 2 + 1);
+    put = printf("%d %d\n", 2, x / 2 + 1);
+  // The line reaches the output only with the flush at exit: test both.
+  if (put < 0 || std::fflush(stdout) != 0) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }

@@ -23,10 +23,24 @@
 // add 0 to every path. A case whose n cannot be read ends the run, so a T
 // larger than the input holds writes no line for the missing cases. A
 // negative T runs cases until the reads fail.
+//
+// A read that fails is taken as the end of the input there: the lines due
+// for what was read are written. A write that fails stops the program at
+// once. Either is the system refusing, reported on standard error with
+// status 1.
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "trianglepath: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 // A block reader in place of scanf, whose per-number cost was a large share
 // of the run: `scan_ll` converts as glibc's "%lld" does (white space skipped, an
@@ -36,10 +50,14 @@
 // bits of that value.
 static char buf[1 << 16];
 static size_t pos, len;
+static int read_err;  // errno of a failed read; no read is tried after it
 
 static int refill() {
   pos = 0;
+  len = 0;
+  if (read_err != 0) return EOF;
   len = fread(buf, 1, sizeof buf, stdin);
+  if (ferror(stdin)) read_err = errno;  // what came before it is still used
   return len == 0 ? EOF : (unsigned char)buf[0];
 }
 
@@ -111,7 +129,9 @@ int main() {
   // A 64-bit countdown: a negative T runs on instead of wrapping at INT_MIN.
   for (int64_t left = T; left != 0; --left) {
     if (scan_int(n) != 1) break;
-    printf("%lld\n", (long long)fold(read_triangle(n)));
+    if (printf("%lld\n", (long long)fold(read_triangle(n))) < 0) io_failed("write", errno);
   }
+  if (fflush(stdout) != 0) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }

@@ -14,11 +14,23 @@
 // which fails both comparisons; a negative n reads no circle; the first
 // circle whose three numbers cannot all be read ends the list (the input has
 // ended or holds a token that is not a number, so no later read succeeds),
-// and the count so far is written.
+// and the count so far is written. A read that fails is taken as the end of
+// the input there, so the count of the circles read is written; a write that
+// fails stops the program. Either is the system refusing, reported on
+// standard error with status 1.
+#include <cerrno>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "piazza: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 // The x87 unit of 32-bit x86 without SSE keeps every result in an 80-bit
 // register. There main sets it to round each operation to a double's 53
@@ -51,10 +63,14 @@ static void round_to_double() {}
 // before it is taken), or EOF at the end of the input.
 static char buf[1 << 16];
 static size_t pos, len;
+static int read_err;  // errno of a failed read; no read is tried after it
 
 static int refill() {
   pos = 0;
+  len = 0;
+  if (read_err != 0) return EOF;
   len = fread(buf, 1, sizeof buf, stdin);
+  if (ferror(stdin)) read_err = errno;  // what came before it is still used
   return len == 0 ? EOF : (unsigned char)buf[0];
 }
 
@@ -95,6 +111,8 @@ int main() {
     double dist = cal(x, y);
     if (rd(double(c) + dist) <= double(r) && rd(dist - double(c)) >= inner) ++count;
   }
-  printf("%d\n", count);
+  // The line reaches the output only with the flush at exit: test both.
+  if (printf("%d\n", count) < 0 || fflush(stdout) != 0) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }

@@ -18,10 +18,52 @@
 // does not match, so the search goes on below it; a negative n, or one that
 // is not a number (read as 0), runs no search and the closing arithmetic is
 // applied as for any n: k = n / 2 and the answer n - 2k, plus 1 when k != 0.
+// A read that fails is taken as the end of the input there, so the answer
+// for what was read is written; a write that fails stops the program. Either
+// is the system refusing, reported on standard error with status 1.
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
+#include <streambuf>
 #include <string>
 #include <vector>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "halfrepeat: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
+
+// Standard input for std::cin, read from descriptor 0 as the library's own
+// buffer reads it, except that a failed read ends the input there and is
+// kept in `error` (the library's buffer throws from inside an extraction,
+// which drops the part of a token already read).
+class InputBuffer : public std::streambuf {
+ public:
+  int error = 0;
+
+ protected:
+  int_type underflow() override {
+    if (error != 0) return traits_type::eof();  // no read after a failure
+    ssize_t n;
+    do n = read(0, buf_, sizeof buf_);
+    while (n < 0 && errno == EINTR);
+    if (n < 0) error = errno;
+    if (n <= 0) return traits_type::eof();
+    setg(buf_, buf_, buf_ + n);
+    return traits_type::to_int_type(buf_[0]);
+  }
+
+ private:
+  char buf_[1 << 16];
+};
+
+InputBuffer input;
 
 // Z-array of t: z[i] = length of the longest common prefix of t and t[i..].
 std::vector<std::size_t> z_array(const std::string& t) {
@@ -44,6 +86,7 @@ std::vector<std::size_t> z_array(const std::string& t) {
 
 int main() {
   std::ios::sync_with_stdio(false);
+  std::cin.rdbuf(&input);
   int n = 0;
   std::string str;
   std::cin >> n >> str;
@@ -67,5 +110,7 @@ int main() {
   answer += int64_t(n - 2 * k);
   if (k != 0) answer += 1;
   std::cout << answer << std::endl;
+  if (!std::cout) io_failed("write", errno);
+  if (input.error != 0) io_failed("read", input.error);
   return 0;
 }

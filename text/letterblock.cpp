@@ -20,14 +20,24 @@
 // cannot be read (the input ends, or the next token is not a 32-bit integer)
 // ends the run, as no later read could succeed. Enormous sizes are written as
 // the format defines them, streamed a buffer at a time; nothing is held in
-// memory in proportion to n.
+// memory in proportion to n. A read that fails is taken as the end of the
+// input there, so the blocks due for what was read are written; a write
+// that fails stops the program at once, however much of a block is left.
+// Either is the system refusing, reported on standard error with status 1.
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "letterblock: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 std::string s = "JVQ";
 
@@ -37,8 +47,8 @@ char out[1 << 16];
 std::size_t out_len = 0;
 
 void flush() {
-  std::fwrite(out, 1, out_len, stdout);
-  std::fflush(stdout);
+  if (std::fwrite(out, 1, out_len, stdout) != out_len || std::fflush(stdout) != 0)
+    io_failed("write", errno);
   out_len = 0;
 }
 
@@ -56,6 +66,7 @@ void put(const char* bytes, std::size_t size) {
 char in[1 << 16];
 std::size_t in_pos = 0, in_len = 0;
 bool in_end = false;
+int read_err = 0;  // errno of a failed read, reported once the output is out
 
 // The next input byte, not taken, or -1 at the end of the input.
 int peek() {
@@ -65,6 +76,7 @@ int peek() {
     ssize_t n;
     do n = read(0, in, sizeof in);
     while (n < 0 && errno == EINTR);
+    if (n < 0) read_err = errno;
     if (n <= 0) {
       in_end = true;
       return -1;
@@ -112,5 +124,6 @@ int main() {
     }
   }
   flush();
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }

@@ -25,11 +25,16 @@
 // sort and the memory it touches keep a run about 5x the time of merely
 // copying its bytes.
 //
-// Outside the contract: nothing; any input is text.
+// Outside the contract: nothing; any input is text. A read that fails is
+// taken as the end of the input there, so the words read before it are
+// written; a write that fails stops the program at once. Either is the
+// system refusing, reported on standard error with status 1.
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -78,15 +83,23 @@ uint64_t key_of(const std::string& word) {
   return key;
 }
 
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "wordlist: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
+
 char out[1 << 16];
 std::size_t out_len = 0;
 
+void write_out() {
+  if (std::fwrite(out, 1, out_len, stdout) != out_len) io_failed("write", errno);
+  out_len = 0;
+}
+
 void put(const char* bytes, std::size_t size) {
   while (size > 0) {
-    if (out_len == sizeof out) {
-      std::fwrite(out, 1, out_len, stdout);
-      out_len = 0;
-    }
+    if (out_len == sizeof out) write_out();
     std::size_t part = std::min(size, sizeof out - out_len);
     std::memcpy(out + out_len, bytes, part);
     out_len += part;
@@ -129,7 +142,9 @@ int main() {
   };
 
   static char in[1 << 16];
-  for (std::size_t n; (n = std::fread(in, 1, sizeof in, stdin)) > 0;) {
+  int read_err = 0;
+  for (std::size_t n; read_err == 0 && (n = std::fread(in, 1, sizeof in, stdin)) > 0;) {
+    if (std::ferror(stdin)) read_err = errno;  // the bytes before it still count
     for (std::size_t i = 0; i < n; ++i) {
       uint64_t c = code[static_cast<unsigned char>(in[i])];
       if (c == 0) {
@@ -147,6 +162,8 @@ int main() {
       }
     }
   }
+  // fread gives 0 at a failure as at the end; ferror tells them apart.
+  if (read_err == 0 && std::ferror(stdin)) read_err = errno;
   if (length > 0) end_word();
   compact(dic, dic_limit);
   compact(big, big_limit);
@@ -165,7 +182,8 @@ int main() {
     put(big[b].data(), big[b].size());
     put("\n", 1);
   }
-  std::fwrite(out, 1, out_len, stdout);
-  std::fflush(stdout);
+  write_out();
+  if (std::fflush(stdout) != 0) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }
