@@ -18,19 +18,36 @@
 // Outside the contract: input that ends before any line end finishes as at a
 // line end. Each byte's value stays an int until it is compared with EOF, so
 // a byte 0xFF is an ordinary byte and not the end of the input.
+//
+// A read that fails is taken as the end of the input there (the line due is
+// still written); a write that fails stops the program. Either is the system
+// refusing, reported on standard error with status 1.
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 constexpr int64_t kMod = 1000000007;
 
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "abchains: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
+
 // getchar's results from a block read of stdin: each byte as an unsigned
 // char value, then EOF. A call of getchar per byte was most of the run.
+// A read that fails ends the input there, as if it were cut: what it had
+// taken is used, no read follows, and the failure is reported at exit.
 static unsigned char buf[1 << 16];
 static size_t pos, len;
+static int read_failed;  // errno of the failed read
 
 static int refill() {
   pos = 0;
-  len = fread(buf, 1, sizeof buf, stdin);
+  len = read_failed != 0 ? 0 : fread(buf, 1, sizeof buf, stdin);
+  if (std::ferror(stdin) && read_failed == 0) read_failed = errno;
   return len == 0 ? EOF : buf[pos++];
 }
 
@@ -42,7 +59,9 @@ int main() {
   while (true) {
     if (c == '\n' || c == '\r' || c == EOF) {
       product = product * factor % kMod;
-      printf("%lld\n", (long long)(product - 1));
+      if (printf("%lld\n", (long long)(product - 1)) < 0 || std::fflush(stdout) != 0)
+        io_failed("write", errno);
+      if (read_failed != 0) io_failed("read", read_failed);
       return 0;
     }
     if (c == 'a') {

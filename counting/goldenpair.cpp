@@ -21,12 +21,18 @@
 // that incomplete pair unanswered. The difference b - a wraps at 64 bits
 // (only a pair spanning more than the 64-bit range can wrap), and a negative
 // s below the 32-bit range saturates at -2147483648.
+//
+// A read that fails is taken as the end of the input there (the answers due
+// are still written); a write that fails stops the program at once. Either
+// is the system refusing, reported on standard error with status 1.
 #include <unistd.h>
 
 #include <cerrno>
 #include <cfloat>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <utility>
 
 // The x87 unit of 32-bit x86 without SSE keeps every result in an 80-bit
@@ -59,18 +65,26 @@ int32_t to_int32(double s) {
   return int32_t(s);
 }
 
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "goldenpair: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
+
 char out[1 << 16];
 std::size_t out_len = 0;
 
+// A write that fails stops the program at once: nothing after it would arrive.
 void flush() {
-  std::fwrite(out, 1, out_len, stdout);
-  std::fflush(stdout);
+  if (std::fwrite(out, 1, out_len, stdout) != out_len || std::fflush(stdout) != 0)
+    io_failed("write", errno);
   out_len = 0;
 }
 
 char in[1 << 16];
 std::size_t in_pos = 0, in_len = 0;
 bool in_end = false;
+int read_failed = 0;  // errno of a read that failed, which ended the input there
 
 // The next input byte, not taken, or -1 at the end of the input.
 int peek() {
@@ -81,6 +95,7 @@ int peek() {
     do n = read(0, in, sizeof in);
     while (n < 0 && errno == EINTR);
     if (n <= 0) {
+      if (n < 0) read_failed = errno;  // taken as the end of the input, as if cut
       in_end = true;
       return -1;
     }
@@ -122,5 +137,6 @@ int main() {
     out[out_len++] = '\n';
   }
   flush();
+  if (read_failed != 0) io_failed("read", read_failed);
   return 0;
 }

@@ -18,21 +18,39 @@
 // run, as a read that converts nothing does. A read that takes only the
 // first number of a pair keeps the second as it was (zero before the first
 // pair, which then ends the run) and answers that pair as it stands.
+//
+// A read that fails is taken as the end of the input there (the lines due
+// are still written); a write that fails stops the program at once. Either
+// is the system refusing, reported on standard error with status 1.
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <utility>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "gridpairs: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 // A block reader in place of scanf, whose per-number cost was a large share
 // of the run: `num` converts as glibc's "%lld" does (white space skipped, an
 // optional sign, decimal digits, a value beyond 64 bits saturated) and
 // returns 1, 0 for a token that is not a number (a sign before it is taken),
 // or EOF at the end of the input.
+//
+// A read that fails ends the input there, as if it were cut: what it had
+// taken is used, no read follows, and the failure is reported at exit.
 static char buf[1 << 16];
 static size_t pos, len;
+static int read_failed;  // errno of the failed read
 
 static int refill() {
   pos = 0;
-  len = fread(buf, 1, sizeof buf, stdin);
+  len = read_failed != 0 ? 0 : fread(buf, 1, sizeof buf, stdin);
+  if (std::ferror(stdin) && read_failed == 0) read_failed = errno;
   return len == 0 ? EOF : (unsigned char)buf[0];
 }
 
@@ -73,7 +91,10 @@ int main() {
     w = add(w, w);
     int64_t u = sub(sub(add(c, mul(2, c)), a), 1);
     int64_t q = mul(w, u) / 3;
-    printf("%lld\n", (long long)add(s, q));
+    // A line that cannot be written stops the run: nothing after it would arrive.
+    if (printf("%lld\n", (long long)add(s, q)) < 0) io_failed("write", errno);
   }
+  if (std::fflush(stdout) != 0) io_failed("write", errno);
+  if (read_failed != 0) io_failed("read", read_failed);
   return 0;
 }

@@ -33,15 +33,22 @@
 // t above 305 does not fit the arrangement store: no value is read and
 // nothing is written. A block of one trace line longer than 2^64 - 1 lines
 // (more than 20 values; over 10^20 bytes, which no run finishes writing) is
-// cut to 2^64 - 1 lines. Once a write fails, nothing more is written.
+// cut to 2^64 - 1 lines.
 // A number beyond the 32-bit range is taken as its value saturated at
 // the 64-bit bounds, of which the low 32 bits are kept (4294967301 reads as
 // 5, forty 1s as -1), on every machine.
+//
+// A read that fails is taken as the end of the input there (the values not
+// read stay 0, and the output is written); a write that fails stops the
+// program at once. Either is the system refusing, reported on standard error
+// with status 1.
 #include <algorithm>
+#include <cerrno>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -77,19 +84,26 @@ std::vector<int64_t> inv;        // inv[n]: the inverse of n modulo kMod
 std::vector<uint64_t> binom;     // binom[n * (t + 1) + k], saturated at kHuge
 int64_t count;                   // passing arrangements modulo kMod
 
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "permcount: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
+
 char out[1 << 16];
 size_t used;
-bool broken;  // a write failed: what follows would not arrive either
 
+// A write that fails stops the program at once: the rest of the search would
+// only produce output that cannot arrive.
 void flush() {
-  if (!broken && fwrite(out, 1, used, stdout) != used) broken = true;
+  if (fwrite(out, 1, used, stdout) != used) io_failed("write", errno);
   used = 0;
 }
 
 // Writes `line` `times` times, filling the buffer by doubling copies.
 void emit(const std::string& line, uint64_t times) {
   size_t len = line.size();
-  while (times > 0 && !broken) {
+  while (times > 0) {
     if (used + len > sizeof out) flush();
     uint64_t fit = (sizeof out - used) / len;
     if (fit > times) fit = times;
@@ -222,9 +236,15 @@ void walk(int d, int last, bool onInput, bool below, const std::string* line, ui
 // "%d" as a 64-bit C library converts it, on every machine: the token is
 // taken as a 64-bit value (saturated at the 64-bit bounds) and its low 32
 // bits are kept; a 32-bit library would saturate at the 32-bit bounds.
+// scanf ends at a failed read as at the end of the input, and ferror tells
+// them apart: after one, nothing more is read.
+int read_failed;  // errno of the failed read
+
 int scan_int(int& v) {
+  if (read_failed != 0) return EOF;
   long long w = 0;
   int got = scanf("%lld", &w);
+  if (std::ferror(stdin)) read_failed = errno;
   if (got == 1) v = int(w);
   return got;
 }
@@ -232,8 +252,11 @@ int scan_int(int& v) {
 int main() {
   memset(arr, 0, sizeof arr);
   scan_int(t);
-  if (t > kCap) return 0;  // too many values for the store: no instance
-  if (t < 0) t = 0;        // no values at all
+  if (t > kCap) {  // too many values for the store: no instance
+    if (read_failed != 0) io_failed("read", read_failed);
+    return 0;
+  }
+  if (t < 0) t = 0;  // no values at all
   for (int i = 0; i < t; ++i) scan_int(arr[i]);
 
   val.assign(arr, arr + t);
@@ -278,5 +301,7 @@ int main() {
   int len = snprintf(line, sizeof line, "%d\n", int(count));
   emit(std::string(line, len), 1);
   flush();
+  if (std::fflush(stdout) != 0) io_failed("write", errno);
+  if (read_failed != 0) io_failed("read", read_failed);
   return 0;
 }

@@ -19,7 +19,15 @@
 // a missing m after a failed first extraction is 0 as the stream stores it.
 // A number beyond the 64-bit range is taken as the stream stores it, at the
 // nearest 64-bit bound; when that is m, n is then not read.
+//
+// A read that fails is taken as the end of the input there (the result due
+// is still written); a write that fails stops the program. Either is the
+// system refusing, reported on standard error with status 1.
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 constexpr int64_t kMod = 100003;
@@ -37,13 +45,25 @@ int64_t pow(int64_t x, int64_t e) {
   return r % kMod;
 }
 
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "powerdiff: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
+
 int main() {
   int64_t m = 0, n = 0;
   std::cin >> m >> n;
-  if (n <= 0) return 0;  // an exponent would be negative: no result is ever due
-  int64_t p = ::pow(m, n);
-  int64_t q = ::pow(int64_t(uint64_t(m) - 1), n - 1);
-  int64_t t = int64_t(uint64_t(q) * uint64_t(m)) % kMod;
-  std::cout << ((p - t) + kMod) % kMod << std::endl;
+  // The streams run through stdio: a failed read ends the extraction as the
+  // end of the input does, and only ferror tells them apart.
+  int read_err = std::ferror(stdin) ? errno : 0;
+  if (n > 0) {  // otherwise an exponent would be negative: no result is ever due
+    int64_t p = ::pow(m, n);
+    int64_t q = ::pow(int64_t(uint64_t(m) - 1), n - 1);
+    int64_t t = int64_t(uint64_t(q) * uint64_t(m)) % kMod;
+    // std::endl flushes stdio's buffer: a refused write shows here.
+    if (!(std::cout << ((p - t) + kMod) % kMod << std::endl)) io_failed("write", errno);
+  }
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }

@@ -22,6 +22,10 @@
 // ends early, holds a non-number or a number beyond the 32-bit range) ends
 // the run, without a line for that query. A negative T answers values until
 // the extractions fail.
+//
+// A read that fails is taken as the end of the input there (the answers due
+// are still written); a write that fails stops the program at once. Either
+// is the system refusing, reported on standard error with status 1.
 #include <unistd.h>
 
 #include <cerrno>
@@ -29,6 +33,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 // Truncation toward zero with saturation: the conversion of a double outside
@@ -39,12 +45,19 @@ int64_t truncate64(double v) {
   return std::numeric_limits<int64_t>::min();
 }
 
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "powersum: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
+
 char out[1 << 16];
 std::size_t out_len = 0;
 
+// A write that fails stops the program at once: nothing after it would arrive.
 void flush() {
-  std::fwrite(out, 1, out_len, stdout);
-  std::fflush(stdout);
+  if (std::fwrite(out, 1, out_len, stdout) != out_len || std::fflush(stdout) != 0)
+    io_failed("write", errno);
   out_len = 0;
 }
 
@@ -57,6 +70,7 @@ void print(int64_t v) {
 char in[1 << 16];
 std::size_t in_pos = 0, in_len = 0;
 bool in_end = false;
+int read_failed = 0;  // errno of a read that failed, which ended the input there
 
 // The next input byte, not taken, or -1 at the end of the input.
 int peek() {
@@ -67,6 +81,7 @@ int peek() {
     do n = read(0, in, sizeof in);
     while (n < 0 && errno == EINTR);
     if (n <= 0) {
+      if (n < 0) read_failed = errno;  // taken as the end of the input, as if cut
       in_end = true;
       return -1;
     }
@@ -104,5 +119,6 @@ int main() {
     print(truncate64(v));
   }
   flush();
+  if (read_failed != 0) io_failed("read", read_failed);
   return 0;
 }

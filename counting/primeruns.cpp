@@ -22,20 +22,37 @@
 // count is that of runs of primes below 10005; once the index is past the list
 // and the sum is below n, no later pass can change the count and the window
 // stops there instead of idling up to n.
+//
+// A read that fails is taken as the end of the input there (the lines due
+// are still written); a write that fails stops the program at once. Either
+// is the system refusing, reported on standard error with status 1.
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "primeruns: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 // A block reader in place of scanf: `num` converts as glibc's "%d" does
 // (white space skipped, an optional sign, decimal digits, a value beyond 64
 // bits saturated, then its low 32 bits kept) and returns 1, 0 for a token
 // that is not a number (a sign before it is taken), or EOF at the end.
+//
+// A read that fails ends the input there, as if it were cut: what it had
+// taken is used, no read follows, and the failure is reported at exit.
 static char buf[1 << 16];
 static size_t pos, len;
+static int read_failed;  // errno of the failed read
 
 static int refill() {
   pos = 0;
-  len = fread(buf, 1, sizeof buf, stdin);
+  len = read_failed != 0 ? 0 : fread(buf, 1, sizeof buf, stdin);
+  if (std::ferror(stdin) && read_failed == 0) read_failed = errno;
   return len == 0 ? EOF : (unsigned char)buf[0];
 }
 
@@ -72,6 +89,12 @@ void isprime() {
       for (int k = i * i; k < kCap; k += i) prime[k] = 1;
 }
 
+// One answer line; a line that cannot be written stops the run, as nothing
+// after it would arrive.
+void answer(int count) {
+  if (printf("%d\n", count) < 0) io_failed("write", errno);
+}
+
 // Entry i of the list; entries past its capacity read as 0.
 int entry(int i) { return i < kCap ? int(b[i]) : 0; }
 
@@ -85,7 +108,7 @@ void count_runs() {
 
 void slove(int n) {
   if (n >= 1 && n <= kCap) {  // the window's count, which for these n is the run count
-    printf("%d\n", runs[n]);
+    answer(runs[n]);
     return;
   }
   int sum = 0, count = 0, len = 0, i = 0;
@@ -106,7 +129,7 @@ void slove(int n) {
       --len;
     }
   }
-  printf("%d\n", count);
+  answer(count);
 }
 
 int main() {
@@ -118,5 +141,7 @@ int main() {
   count_runs();
   int n = 0;
   while (num(n) == 1 && n != 0) slove(n);  // a failed read ends the run
+  if (std::fflush(stdout) != 0) io_failed("write", errno);
+  if (read_failed != 0) io_failed("read", read_failed);
   return 0;
 }

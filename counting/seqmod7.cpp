@@ -7,9 +7,11 @@
 // remainder with the sign of the element (-6..6).
 // Cost: per triple, four 64-bit remainders and one look-up in a memo of
 // answers; a miss costs at most 62 look-ups in a table of single squarings,
-// both filled on first use (at most 13^4 x 63 and 13^4 entries). Reading is
-// a line at a time, so no read waits for more than the line being parsed;
-// that per-line reading and writing is most of the time.
+// both filled on first use (at most 13^4 x 63 and 13^4 entries). Input is
+// read a block at a time, each block what one read of file descriptor 0
+// returns, and only when a number needs more: no read waits for more than the
+// line being parsed. That reading and the per-line writing are most of the
+// time.
 // Method: the start matrix is (1 1 / a b), not the identity. n = c + 1; while
 // n is not 0 the matrix is replaced by its own product and n is shifted right
 // arithmetically, so it is squared L times, L the bit length of n. In a
@@ -31,10 +33,24 @@
 // less, or c the largest value, where c + 1 wraps) would square without end
 // and never be answered: the run ends there, writing nothing more, so the
 // output is the lines due before it.
+//
+// A read that fails is taken as the end of the input there (the lines due
+// are still written); a write that fails stops the program at once. Either
+// is the system refusing, reported on standard error with status 1.
+#include <unistd.h>
+
 #include <bit>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "seqmod7: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 struct Matrix {
   int64_t m[2][2];
@@ -99,25 +115,36 @@ void fastPower(int64_t n) {
   ans.m[0][1] = known - 7;
 }
 
-// Input a line at a time, so that no read waits for more than the line
-// being parsed needs. fgets ends each chunk with a NUL byte, which stops
-// every scan below, so the scans test for the chunk's end only there.
+// Input a block at a time, read only when a number needs more, so that no
+// read waits for more than the line being parsed needs (and, unlike fgets, a
+// read that fails keeps what the line had so far). Each chunk ends with
+// a NUL byte, which stops every scan below, so the scans test for the chunk's
+// end only there.
 char line[1 << 16];
 const char* pos = line;
-bool over;  // the end of the input, or a NUL byte in it: nothing more is read
+size_t got;       // bytes in the chunk, before its closing NUL
+bool over;        // the end of the input, or a NUL byte in it: nothing more is read
+int read_failed;  // errno of a read that failed, which ended the input there
 
-// At a NUL byte: the next chunk's first byte, or 0 when there is none. A
-// chunk ends at a newline or a full buffer; a NUL anywhere else is a NUL in
-// the input, or the end of the input without a newline, and is final.
+// At a NUL byte: the next chunk's first byte, or 0 when there is none. A NUL
+// before the chunk's end is a NUL in the input and is final.
 char refill() {
-  bool more = pos == line + sizeof line - 1 || (pos > line && pos[-1] == '\n');
-  if (over || (pos != line && !more) || !fgets(line, sizeof line, stdin)) {
+  ssize_t n = 0;
+  if (!over && pos == line + got) {
+    do n = read(0, line, sizeof line - 1);
+    while (n < 0 && errno == EINTR);
+    if (n < 0) read_failed = errno;  // the input ends here, as if cut
+  }
+  if (n <= 0) {
     over = true;
     pos = line;
+    got = 0;
     line[0] = 0;
     return 0;
   }
   pos = line;
+  got = size_t(n);
+  line[got] = 0;
   if (line[0] == 0) over = true;  // the chunk starts with a NUL byte
   return line[0];
 }
@@ -173,8 +200,6 @@ int readTriple(long long& x, long long& y, long long& z) {
 }
 
 int main() {
-  static char in[1 << 16];
-  setvbuf(stdin, in, _IOFBF, sizeof in);
   long long x = 0, y = 0, z = 0;
   while (readTriple(x, y, z) > 0) {  // a read that takes nothing ends the run
     a = x;
@@ -186,7 +211,10 @@ int main() {
     fastPower(n);
     static const char* const text[13] = {"-6\n", "-5\n", "-4\n", "-3\n", "-2\n", "-1\n", "0\n",
                                          "1\n",  "2\n",  "3\n",  "4\n",  "5\n",  "6\n"};
-    fputs(text[ans.m[0][1] % 7 + 6], stdout);
+    // A line that cannot be written stops the run: nothing after it would arrive.
+    if (fputs(text[ans.m[0][1] % 7 + 6], stdout) < 0) io_failed("write", errno);
   }
+  if (std::fflush(stdout) != 0) io_failed("write", errno);
+  if (read_failed != 0) io_failed("read", read_failed);
   return 0;
 }
