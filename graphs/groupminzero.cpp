@@ -34,6 +34,15 @@
 #include <cstdio>
 #include <utility>
 #include <vector>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "groupminzero: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 // A block reader in place of scanf, whose per-number cost was a large share
 // of the run: `scan_ll` converts as glibc's "%lld" does (white space skipped, an
@@ -43,10 +52,12 @@
 // bits of that value.
 static char buf[1 << 16];
 static size_t pos, len;
+static int read_err;  // errno of a failed read; no read is tried after it
 
 static int refill() {
   pos = 0;
-  len = fread(buf, 1, sizeof buf, stdin);
+  len = read_err != 0 ? 0 : fread(buf, 1, sizeof buf, stdin);
+  if (ferror(stdin) && read_err == 0) read_err = errno;  // what came before it is used
   return len == 0 ? EOF : (unsigned char)buf[0];
 }
 
@@ -159,6 +170,8 @@ int main() {
   long long total = 0;
   for (int k = 0; k < size; ++k)
     if (visit[k] != 1) total = wrap_add(total, slove(k));
-  printf("%lld\n", total);
+  // The line reaches the output only with the flush at exit: test both.
+  if (printf("%lld\n", total) < 0 || fflush(stdout) != 0) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }

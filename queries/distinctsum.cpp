@@ -25,6 +25,15 @@
 #include <cstdio>
 #include <set>
 #include <vector>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "distinctsum: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 // A block reader in place of scanf, whose per-number cost was a large share
 // of the run: `scan_ll` converts as glibc's "%lld" does (white space skipped, an
@@ -34,10 +43,12 @@
 // bits of that value.
 static char buf[1 << 16];
 static size_t pos, len;
+static int read_err;  // errno of a failed read; no read is tried after it
 
 static int refill() {
   pos = 0;
-  len = fread(buf, 1, sizeof buf, stdin);
+  len = read_err != 0 ? 0 : fread(buf, 1, sizeof buf, stdin);
+  if (ferror(stdin) && read_err == 0) read_err = errno;  // what came before it is used
   return len == 0 ? EOF : (unsigned char)buf[0];
 }
 
@@ -78,8 +89,14 @@ long long wrap_add(long long a, long long b) { return (long long)(uint64_t(a) + 
 static char out[1 << 16];
 static size_t used;
 
+// A block that cannot be written stops the run: nothing after it would arrive.
+static void write_out() {
+  if (fwrite(out, 1, used, stdout) != used) io_failed("write", errno);
+  used = 0;
+}
+
 void write_line(long long value) {
-  if (used > sizeof out - 32) fwrite(out, 1, used, stdout), used = 0;
+  if (used > sizeof out - 32) write_out();
   used = size_t(std::to_chars(out + used, out + sizeof out, value).ptr - out);
   out[used++] = '\n';
 }
@@ -119,6 +136,8 @@ int main() {
   scan_int(T);
   for (; T > 0; --T)
     if (!slove()) break;
-  fwrite(out, 1, used, stdout);
+  write_out();
+  if (fflush(stdout) != 0) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }

@@ -36,6 +36,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <vector>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "stallgap: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 // A block reader in place of scanf, whose per-number cost was a large share
 // of the run: `scan_ll` converts as glibc's "%lld" does (white space skipped, an
@@ -45,10 +54,12 @@
 // bits of that value.
 static char buf[1 << 16];
 static size_t pos, len;
+static int read_err;  // errno of a failed read; no read is tried after it
 
 static int refill() {
   pos = 0;
-  len = fread(buf, 1, sizeof buf, stdin);
+  len = read_err != 0 ? 0 : fread(buf, 1, sizeof buf, stdin);
+  if (ferror(stdin) && read_err == 0) read_err = errno;  // what came before it is used
   return len == 0 ? EOF : (unsigned char)buf[0];
 }
 
@@ -129,6 +140,8 @@ int main() {
       if (mid == lo) break;  // hi is now below lo, or wrapped from the smallest value
     }
   }
-  printf("%lld\n", (long long)hi);
+  // The line reaches the output only with the flush at exit: test both.
+  if (printf("%lld\n", (long long)hi) < 0 || fflush(stdout) != 0) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }
