@@ -30,6 +30,29 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "campsum: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
+
+// A read that fails ends the input there, as though it had been cut: the
+// cases left write their headers alone, as at the end of the input, and the
+// failure is reported at exit.
+int read_err;  // errno of the first failed read
+bool input_over() {
+  if (ferror(stdin) && read_err == 0) read_err = errno;
+  return feof(stdin) || ferror(stdin);
+}
+
+// One line of output; a line that cannot be written stops the run.
+void put_line(const char* format, int value) {
+  if (printf(format, value) < 0) io_failed("write", errno);
+}
 
 struct node {
   int l, r, sum;
@@ -84,7 +107,7 @@ bool read_word() {
   int ch;
   do ch = getchar();
   while (ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r');
-  if (ch == EOF) return false;
+  if (ch == EOF) return input_over(), false;
   s.clear();
   do {
     s += char(ch);
@@ -92,6 +115,7 @@ bool read_word() {
   } while (ch != EOF && ch != ' ' && ch != '\t' && ch != '\n' && ch != '\v' && ch != '\f' &&
            ch != '\r');
   if (ch != EOF) ungetc(ch, stdin);
+  else input_over();
   return true;
 }
 
@@ -101,6 +125,7 @@ bool read_word() {
 int scan_int(int& v) {
   long long w = 0;
   int got = scanf("%lld", &w);
+  if (got == EOF) input_over();
   if (got == 1) v = int(w);
   return got;
 }
@@ -109,6 +134,7 @@ int scan_int(int& v) {
 int scan_ints(int& a, int& b) {
   long long u = 0, w = 0;
   int got = scanf("%lld%lld", &u, &w);
+  if (got == EOF) input_over();
   if (got >= 1) a = int(u);
   if (got == 2) b = int(w);
   return got;
@@ -118,9 +144,9 @@ int main() {
   int T = 0, N = 0, x = 0, y = 0;
   scan_int(T);
   for (int64_t c = 1; c <= T; ++c) {
-    if (feof(stdin)) {
+    if (input_over()) {
       // Every read from here on fails: each remaining case is its header alone.
-      for (; c <= T; ++c) printf("Case %d:\n", int(c));
+      for (; c <= T; ++c) put_line("Case %d:\n", int(c));
       break;
     }
     scan_int(N);
@@ -135,20 +161,22 @@ int main() {
       camps.resize(4 * std::size_t(kept));
       build(1, 0, kept - 1);
     }
-    printf("Case %d:\n", int(c));
+    put_line("Case %d:\n", int(c));
     while (read_word() && s[0] != 'E') {
       scan_ints(x, y);
       if (kept == 0) {
-        if (s[0] == 'Q') printf("0\n");
+        if (s[0] == 'Q') put_line("%d\n", 0);
       } else if (s[0] == 'A') {
         add(1, x, y);
       } else if (s[0] == 'S') {
         add(1, x, int(0u - uint32_t(y)));
       } else if (s[0] == 'Q') {
         int lo = x < 0 ? 0 : x, hi = y > kept - 1 ? kept - 1 : y;
-        printf("%d\n", lo <= hi ? que(1, lo, hi) : 0);
+        put_line("%d\n", lo <= hi ? que(1, lo, hi) : 0);
       }
     }
   }
+  if (fflush(stdout) != 0) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }
