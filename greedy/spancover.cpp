@@ -30,6 +30,23 @@
 #include <cstdint>
 #include <cstdio>
 #include <vector>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "spancover: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
+
+// A read that fails ends the input there, as though it had been cut: no read
+// is tried after it, and the failure is reported at exit.
+int read_err;  // errno of the first failed read
+int noted(int got) {
+  if (got == EOF && ferror(stdin) && read_err == 0) read_err = errno;
+  return got;
+}
 
 struct cow {
   int start, end;
@@ -47,7 +64,7 @@ int cmp(cow a, cow b) {
 // bits are kept; a 32-bit library would saturate at the 32-bit bounds.
 int scan_ints(int& a, int& b) {
   long long u = 0, w = 0;
-  int got = scanf("%lld%lld", &u, &w);
+  int got = read_err != 0 ? EOF : noted(scanf("%lld%lld", &u, &w));
   if (got >= 1) a = int(u);
   if (got == 2) b = int(w);
   return got;
@@ -75,11 +92,13 @@ int main() {
       reach = std::max(reach, mew[i].end);
     }
     if (reach < target) {
-      puts("-1");
+      if (puts("-1") < 0) io_failed("write", errno);
       break;
     }
     ++count;
   }
-  if (reach >= T) printf("%d", count);
+  if (reach >= T && printf("%d", count) < 0) io_failed("write", errno);
+  if (fflush(stdout) != 0) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }

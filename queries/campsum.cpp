@@ -41,8 +41,8 @@
 }
 
 // A read that fails ends the input there, as though it had been cut: the
-// cases left write their headers alone, as at the end of the input, and the
-// failure is reported at exit.
+// cases left write their headers alone, as at the end of the input, no read
+// is tried after it, and the failure is reported at exit.
 int read_err;  // errno of the first failed read
 bool input_over() {
   if (ferror(stdin) && read_err == 0) read_err = errno;
@@ -104,6 +104,7 @@ int que(int k, int ql, int qr) {
 
 // Reads one white-space-delimited word of any length into s, as "%s" would.
 bool read_word() {
+  if (read_err != 0) return false;  // no read after a failed one
   int ch;
   do ch = getchar();
   while (ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r');
@@ -124,7 +125,7 @@ bool read_word() {
 // bits are kept; a 32-bit library would saturate at the 32-bit bounds.
 int scan_int(int& v) {
   long long w = 0;
-  int got = scanf("%lld", &w);
+  int got = read_err != 0 ? EOF : scanf("%lld", &w);
   if (got == EOF) input_over();
   if (got == 1) v = int(w);
   return got;
@@ -133,7 +134,7 @@ int scan_int(int& v) {
 // "%d%d" converted in the same way.
 int scan_ints(int& a, int& b) {
   long long u = 0, w = 0;
-  int got = scanf("%lld%lld", &u, &w);
+  int got = read_err != 0 ? EOF : scanf("%lld%lld", &u, &w);
   if (got == EOF) input_over();
   if (got >= 1) a = int(u);
   if (got == 2) b = int(w);

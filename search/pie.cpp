@@ -39,11 +39,28 @@
 // - A T, N or F beyond the 32-bit range is taken as its value saturated at
 //   the 64-bit bounds, of which the low 32 bits are kept (4294967301 reads
 //   as 5, forty 1s as -1), on every machine.
+#include <cerrno>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "pie: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
+
+// A read that fails ends the input there, as though it had been cut: no read
+// is tried after it, and the failure is reported at exit.
+int read_err;  // errno of the first failed read
+int noted(int got) {
+  if (got == EOF && ferror(stdin) && read_err == 0) read_err = errno;
+  return got;
+}
 
 // The x87 unit of 32-bit x86 without SSE keeps every result in an 80-bit
 // register. There main sets it to round each operation to a double's 53
@@ -90,7 +107,7 @@ void read_case() {
   cake.clear();
   for (int i = 0; i < N; ++i) {
     double r = 0;
-    if (scanf("%lf", &r) != 1) return;
+    if (read_err != 0 || noted(scanf("%lf", &r)) != 1) return;
     double area = cal(r);
     cake.push_back(std::isnan(area) ? 0.0 : area);
   }
@@ -120,7 +137,7 @@ double largest_slice() {
 // bits are kept; a 32-bit library would saturate at the 32-bit bounds.
 int scan_int(int& v) {
   long long w = 0;
-  int got = scanf("%lld", &w);
+  int got = read_err != 0 ? EOF : noted(scanf("%lld", &w));
   if (got == 1) v = int(w);
   return got;
 }
@@ -128,7 +145,7 @@ int scan_int(int& v) {
 // "%d%d" converted in the same way.
 int scan_ints(int& a, int& b) {
   long long u = 0, w = 0;
-  int got = scanf("%lld%lld", &u, &w);
+  int got = read_err != 0 ? EOF : noted(scanf("%lld%lld", &u, &w));
   if (got >= 1) a = int(u);
   if (got == 2) b = int(w);
   return got;
@@ -143,7 +160,9 @@ int main() {
     if (scan_ints(N, F) != 2) break;
     F = int32_t(uint32_t(F) + 1u);
     read_case();
-    printf("%.4lf\n", largest_slice());
+    if (printf("%.4lf\n", largest_slice()) < 0) io_failed("write", errno);
   }
+  if (fflush(stdout) != 0) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }
