@@ -51,6 +51,14 @@
 #include <iostream>
 #include <string>
 #include <vector>
+#include <cerrno>
+#include <cstdlib>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "blobcount: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 constexpr int maxn = 105;
 
@@ -67,14 +75,25 @@ char buf[kBlock + 8];
 char* p = buf;
 char* e = buf;
 
+// A read that fails ends the input there, as though it had been cut: the
+// stream's buffer throws where the read failed, no read is tried after it,
+// and the failure is reported at exit.
+int read_err;  // errno of the failed read
+
 bool refill() {
+  if (read_err != 0) return false;
   std::streambuf* in = std::cin.rdbuf();
-  std::streamsize ready = in->in_avail();
-  if (ready <= 0) {
-    if (in->sgetc() == std::char_traits<char>::eof()) return false;
-    ready = in->in_avail();
+  try {
+    std::streamsize ready = in->in_avail();
+    if (ready <= 0) {
+      if (in->sgetc() == std::char_traits<char>::eof()) return false;
+      ready = in->in_avail();
+    }
+    e = buf + in->sgetn(buf, std::min(ready, kBlock));
+  } catch (const std::ios_base::failure& failure) {
+    read_err = failure.code().value() != 0 ? failure.code().value() : errno;
+    return false;
   }
-  e = buf + in->sgetn(buf, std::min(ready, kBlock));
   *e = 0;
   p = buf;
   return true;
@@ -290,8 +309,11 @@ int main() {
     if (m == 0 || n == 0) break;
     int read = 0;
     while (read < m && read_row(read)) ++read;
-    printf("%d\n", regions(int(std::min<long long>(std::max(m, 0), (long long)a.size()))));
+    if (printf("%d\n", regions(int(std::min<long long>(std::max(m, 0), (long long)a.size())))) < 0)
+      io_failed("write", errno);  // nothing after a lost line would arrive
     if (read < m) break;  // the input ended inside this grid's rows
   }
+  if (fflush(stdout) != 0) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }

@@ -30,6 +30,14 @@
 #include <cstring>
 #include <iostream>
 #include <vector>
+#include <cerrno>
+#include <cstdlib>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "inversions: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 std::vector<long long> s;
 long long cnt = 1;
@@ -44,14 +52,25 @@ char buf[kBlock + 8];
 char* p = buf;
 char* e = buf;
 
+// A read that fails ends the input there, as though it had been cut: the
+// stream's buffer throws where the read failed, no read is tried after it,
+// and the failure is reported at exit.
+int read_err;  // errno of the failed read
+
 bool refill() {
+  if (read_err != 0) return false;
   std::streambuf* in = std::cin.rdbuf();
-  std::streamsize ready = in->in_avail();
-  if (ready <= 0) {
-    if (in->sgetc() == std::char_traits<char>::eof()) return false;
-    ready = in->in_avail();
+  try {
+    std::streamsize ready = in->in_avail();
+    if (ready <= 0) {
+      if (in->sgetc() == std::char_traits<char>::eof()) return false;
+      ready = in->in_avail();
+    }
+    e = buf + in->sgetn(buf, std::min(ready, kBlock));
+  } catch (const std::ios_base::failure& failure) {
+    read_err = failure.code().value() != 0 ? failure.code().value() : errno;
+    return false;
   }
-  e = buf + in->sgetn(buf, std::min(ready, kBlock));
   *e = 0;
   p = buf;
   return true;
@@ -184,9 +203,11 @@ int main() {
     long long count = count_pairs(scratch, 0, s.size());
     // Every value read that is above 0 comes before each missing 0.
     if (!input_left) count += positives * (long long)(n - int64_t(s.size()));
-    printf("Scenario #%lld:\n%lld\n", cnt, count);
+    if (printf("Scenario #%lld:\n%lld\n", cnt, count) < 0) io_failed("write", errno);
     ++cnt;
     if (!input_left) break;
   }
+  if (fflush(stdout) != 0) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }

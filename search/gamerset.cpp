@@ -37,6 +37,15 @@
 #include <cstring>
 #include <iostream>
 #include <map>
+#include <cerrno>
+#include <cstdlib>
+#include <cstdio>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "gamerset: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 constexpr int64_t kValues = 10000000;  // counters for the values 0 .. kValues - 1
 
@@ -71,14 +80,25 @@ char buf[kBlock + 8];
 char* p = buf;
 char* e = buf;
 
+// A read that fails ends the input there, as though it had been cut: the
+// stream's buffer throws where the read failed, no read is tried after it,
+// and the failure is reported at exit.
+int read_err;  // errno of the failed read
+
 bool refill() {
+  if (read_err != 0) return false;
   std::streambuf* in = std::cin.rdbuf();
-  std::streamsize ready = in->in_avail();
-  if (ready <= 0) {
-    if (in->sgetc() == std::char_traits<char>::eof()) return false;
-    ready = in->in_avail();
+  try {
+    std::streamsize ready = in->in_avail();
+    if (ready <= 0) {
+      if (in->sgetc() == std::char_traits<char>::eof()) return false;
+      ready = in->in_avail();
+    }
+    e = buf + in->sgetn(buf, std::min(ready, kBlock));
+  } catch (const std::ios_base::failure& failure) {
+    read_err = failure.code().value() != 0 ? failure.code().value() : errno;
+    return false;
   }
-  e = buf + in->sgetn(buf, std::min(ready, kBlock));
   *e = 0;
   p = buf;
   return true;
@@ -172,6 +192,8 @@ int main() {
     else
       lo = mid + 1;
   }
-  std::cout << lo << std::endl;
+  std::cout << lo << std::endl;  // the flush shows whether the line was taken
+  if (!std::cout) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }

@@ -49,6 +49,14 @@
 #include <memory>
 #include <utility>
 #include <vector>
+#include <cerrno>
+#include <cstdlib>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "stonegap: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 constexpr long long kCapacity = 1000005;
 
@@ -66,14 +74,25 @@ char buf[kBlock + 8];
 char* p = buf;
 char* e = buf;
 
+// A read that fails ends the input there, as though it had been cut: the
+// stream's buffer throws where the read failed, no read is tried after it,
+// and the failure is reported at exit.
+int read_err;  // errno of the failed read
+
 bool refill() {
+  if (read_err != 0) return false;
   std::streambuf* in = std::cin.rdbuf();
-  std::streamsize ready = in->in_avail();
-  if (ready <= 0) {
-    if (in->sgetc() == std::char_traits<char>::eof()) return false;
-    ready = in->in_avail();
+  try {
+    std::streamsize ready = in->in_avail();
+    if (ready <= 0) {
+      if (in->sgetc() == std::char_traits<char>::eof()) return false;
+      ready = in->in_avail();
+    }
+    e = buf + in->sgetn(buf, std::min(ready, kBlock));
+  } catch (const std::ios_base::failure& failure) {
+    read_err = failure.code().value() != 0 ? failure.code().value() : errno;
+    return false;
   }
-  e = buf + in->sgetn(buf, std::min(ready, kBlock));
   *e = 0;
   p = buf;
   return true;
@@ -246,6 +265,8 @@ int main() {
       hi = mid - 1;
     }
   }
-  printf("%lld\n", (long long)hi);
+  // The line reaches the output only with the flush at exit: test both.
+  if (printf("%lld\n", (long long)hi) < 0 || fflush(stdout) != 0) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }
