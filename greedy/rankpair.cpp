@@ -44,6 +44,13 @@
 #include <cstdio>
 #include <cstring>
 #include <vector>
+#include <cstdlib>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "rankpair: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 struct node {
   long long value, index;
@@ -59,6 +66,7 @@ bool cmp(node x, node y) { return x.value < y.value; }
 char in[1 << 16];
 std::size_t in_pos = 0, in_len = 0;
 bool in_end = false;
+int read_err = 0;  // errno of a failed read, which ends the input there
 
 // The next input byte, not taken, or -1 at the end of the input.
 int peek() {
@@ -68,6 +76,7 @@ int peek() {
     do n = read(0, in, sizeof in);
     while (n < 0 && errno == EINTR);
     if (n <= 0) {
+      if (n < 0) read_err = errno;  // reported at exit, after the output
       in_end = true;
       return -1;
     }
@@ -98,9 +107,10 @@ bool scan(long long& v) {
 char out[1 << 16];
 std::size_t out_len = 0;
 
+// A block that cannot be written stops the run: nothing after it would arrive.
 void flush() {
-  std::fwrite(out, 1, out_len, stdout);
-  std::fflush(stdout);
+  if (std::fwrite(out, 1, out_len, stdout) != out_len || std::fflush(stdout) != 0)
+    io_failed("write", errno);
   out_len = 0;
 }
 
@@ -142,7 +152,10 @@ int main() {
   long long count = 0;
   scan(count);  // as "%d": the long value converted to int, its low 32 bits
   int n = int(count);
-  if (n <= 0) return 0;
+  if (n <= 0) {
+    if (read_err != 0) io_failed("read", read_err);
+    return 0;
+  }
   a.reserve(std::size_t(std::min(n, kCapacity)));
   b.reserve(std::size_t(std::min(n, kCapacity)));
   if (!read_values(a, n) || !read_values(b, n)) {
@@ -168,5 +181,6 @@ int main() {
   }
   for (int q = 0; q < n; ++q) trace("ans\n", 4, q, ans[q]);
   flush();
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }

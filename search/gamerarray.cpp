@@ -28,6 +28,16 @@
 #include <cstdint>
 #include <iostream>
 #include <vector>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <cstdio>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "gamerarray: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 constexpr int64_t kCapacity = 100005;
 
@@ -45,10 +55,14 @@ bool check(int64_t x) {
 int main() {
   std::ios::sync_with_stdio(false);
   if (!(std::cin >> n)) n = 0;
+  // A read that fails (the stream goes bad, not merely to its end) ends the
+  // input there; no read follows it, and it is reported at exit.
+  int read_err = std::cin.bad() ? errno : 0;
   gamers.reserve(size_t(std::clamp<int64_t>(n, 0, kCapacity)));
   for (int64_t i = 0; i < n; ++i) {
     int64_t v = 0;
     if (!(std::cin >> v)) {
+      if (std::cin.bad() && read_err == 0) read_err = errno;
       missing = uint64_t(n) - uint64_t(i);
       break;
     }
@@ -65,6 +79,8 @@ int main() {
     else
       lo = mid + 1;
   }
-  std::cout << lo << std::endl;
+  std::cout << lo << std::endl;  // the flush shows whether the line was taken
+  if (!std::cout) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }

@@ -20,6 +20,16 @@
 // take part through the wrapped sum n + m.
 #include <cstdint>
 #include <iostream>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <cstdio>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "multiplecover: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 int n, m;
 
@@ -34,6 +44,9 @@ bool check(int mid) {
 int main() {
   std::ios::sync_with_stdio(false);
   std::cin >> n >> m;
+  // A read that fails (the stream goes bad, not merely to its end) ends the
+  // input there, and it is reported at exit.
+  int read_err = std::cin.bad() ? errno : 0;
   int lo = 1, hi = 3000000;
   while (lo <= hi) {
     int mid = (lo + hi) / 2;
@@ -42,6 +55,8 @@ int main() {
     else
       lo = mid + 1;
   }
-  std::cout << lo << std::endl;
+  std::cout << lo << std::endl;  // the flush shows whether the line was taken
+  if (!std::cout) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }

@@ -32,6 +32,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+// The system's refusal to read or write is reported; input content never is.
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "recipemax: %s error: %s\n", what, std::strerror(err));
+  std::_Exit(1);
+}
 
 int B, S, C;
 int s;  // the character read last from the recipe line
@@ -69,7 +78,11 @@ bool check(int64_t x) {
 
 int main() {
   read_recipe();
-  std::cin >> O_B1 >> O_S1 >> O_C1 >> P_B >> P_S >> P_C >> money1;
+  // A read that fails ends the input there: the numbers after it are not
+  // read (they stay 0, as at the end of the input), and it is reported at exit.
+  int read_err = ferror(stdin) ? errno : 0;
+  if (read_err == 0) std::cin >> O_B1 >> O_S1 >> O_C1 >> P_B >> P_S >> P_C >> money1;
+  if (read_err == 0 && ferror(stdin)) read_err = errno;
   int64_t lo = 1, hi = 10000000000002;
   while (lo <= hi) {
     int64_t mid = (lo + hi) / 2;
@@ -78,6 +91,8 @@ int main() {
     else
       hi = mid - 1;
   }
-  printf("%lld\n", (long long)hi);
+  // The line reaches the output only with the flush at exit: test both.
+  if (printf("%lld\n", (long long)hi) < 0 || fflush(stdout) != 0) io_failed("write", errno);
+  if (read_err != 0) io_failed("read", read_err);
   return 0;
 }
