@@ -126,7 +126,7 @@ bool read_word() {
 int scan_int(int& v) {
   long long w = 0;
   int got = read_err != 0 ? EOF : scanf("%lld", &w);
-  if (got == EOF) input_over();
+  input_over();  // a read can fail after a number, which then still converts
   if (got == 1) v = int(w);
   return got;
 }
@@ -135,7 +135,7 @@ int scan_int(int& v) {
 int scan_ints(int& a, int& b) {
   long long u = 0, w = 0;
   int got = read_err != 0 ? EOF : scanf("%lld%lld", &u, &w);
-  if (got == EOF) input_over();
+  input_over();
   if (got >= 1) a = int(u);
   if (got == 2) b = int(w);
   return got;

@@ -5,8 +5,9 @@
 //
 // Input: a count n, then n values, whitespace-separated, each extracted from
 // the standard input stream as a signed 64-bit integer (the streams are not
-// synchronised with stdio). Anything after the n values is ignored; n of 0
-// or less reads nothing.
+// synchronised with stdio; the bytes pass through a buffer of the program's
+// own, below). Anything after the n values is ignored; n of 0 or less reads
+// nothing.
 // Output: the answer as a signed 64-bit integer, then std::endl.
 //
 // Cost: O(n) to read, then at most 30 passes over the n values.
@@ -29,15 +30,47 @@
 #include <iostream>
 #include <vector>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cstdio>
 
 // The system's refusal to read or write is reported; input content never is.
 [[noreturn]] void io_failed(const char* what, int err) {
   std::fprintf(stderr, "gamerarray: %s error: %s\n", what, std::strerror(err));
   std::_Exit(1);
 }
+
+// The standard input, passed on through a buffer of its own so that a read
+// that fails ends the input there, as though it had been cut. The stream's
+// own buffer throws where a read fails, and extraction, catching that, would
+// fail on the number it was reading, where a cut input ends that number and
+// converts it. A refill is one read, by sgetc, and a copy of what it brought
+// (sgetn of what in_avail says the buffer holds, which reads nothing), so
+// every byte read before the failure is used. No read is tried after it, and
+// it is reported at exit.
+class cut_at_failure : public std::streambuf {
+ public:
+  std::streambuf* from = nullptr;
+  int read_err = 0;  // errno of the failed read
+
+ protected:
+  int_type underflow() override {
+    if (read_err != 0) return traits_type::eof();
+    try {
+      if (from->sgetc() == traits_type::eof()) return traits_type::eof();
+      setg(block, block, block + from->sgetn(block, std::min(from->in_avail(), std::streamsize(sizeof block))));
+    } catch (const std::ios_base::failure&) {
+      read_err = errno;  // still that of the failed read
+      return traits_type::eof();
+    }
+    return traits_type::to_int_type(block[0]);
+  }
+
+ private:
+  char block[1 << 13];
+};
+
+cut_at_failure input;
 
 constexpr int64_t kCapacity = 100005;
 
@@ -54,15 +87,13 @@ bool check(int64_t x) {
 
 int main() {
   std::ios::sync_with_stdio(false);
+  input.from = std::cin.rdbuf();
+  std::cin.rdbuf(&input);
   if (!(std::cin >> n)) n = 0;
-  // A read that fails (the stream goes bad, not merely to its end) ends the
-  // input there; no read follows it, and it is reported at exit.
-  int read_err = std::cin.bad() ? errno : 0;
   gamers.reserve(size_t(std::clamp<int64_t>(n, 0, kCapacity)));
   for (int64_t i = 0; i < n; ++i) {
     int64_t v = 0;
     if (!(std::cin >> v)) {
-      if (std::cin.bad() && read_err == 0) read_err = errno;
       missing = uint64_t(n) - uint64_t(i);
       break;
     }
@@ -81,6 +112,6 @@ int main() {
   }
   std::cout << lo << std::endl;  // the flush shows whether the line was taken
   if (!std::cout) io_failed("write", errno);
-  if (read_err != 0) io_failed("read", read_err);
+  if (input.read_err != 0) io_failed("read", input.read_err);
   return 0;
 }

@@ -64,11 +64,11 @@ std::vector<long long> stones;
 long long A = 0;
 long long B = 0;
 
-// The input, a block at a time: a block is what the stream can hand over
-// without waiting (what it holds, or else what the pipe or file has ready),
-// so a read waits only when no byte is there, as scanf does. The byte after
-// a block is 0, neither a digit nor white space, so a scan stops there
-// without testing for the end; 8 bytes from any place up to it may be loaded.
+// The input, a block at a time: a block is what the stream's buffer holds
+// after at most one read of the file, so a read waits only when no byte is
+// there, as scanf does. The byte after a block is 0, neither a digit nor white
+// space, so a scan stops there without testing for the end; 8 bytes from any
+// place up to it may be loaded.
 constexpr std::streamsize kBlock = 1 << 16;
 char buf[kBlock + 8];
 char* p = buf;
@@ -76,21 +76,21 @@ char* e = buf;
 
 // A read that fails ends the input there, as though it had been cut: the
 // stream's buffer throws where the read failed, no read is tried after it,
-// and the failure is reported at exit.
+// and the failure is reported at exit. Only sgetc, refilling the stream's
+// buffer with one read, can fail; sgetn then copies what in_avail says the
+// buffer holds and reads nothing, so every byte read before the failure is
+// used. (An sgetn beyond the buffer reads the file directly, as often as it
+// takes, and a failure part way would drop the bytes already brought in.)
 int read_err;  // errno of the failed read
 
 bool refill() {
   if (read_err != 0) return false;
   std::streambuf* in = std::cin.rdbuf();
   try {
-    std::streamsize ready = in->in_avail();
-    if (ready <= 0) {
-      if (in->sgetc() == std::char_traits<char>::eof()) return false;
-      ready = in->in_avail();
-    }
-    e = buf + in->sgetn(buf, std::min(ready, kBlock));
-  } catch (const std::ios_base::failure& failure) {
-    read_err = failure.code().value() != 0 ? failure.code().value() : errno;
+    if (in->sgetc() == std::char_traits<char>::eof()) return false;
+    e = buf + in->sgetn(buf, std::min(in->in_avail(), kBlock));
+  } catch (const std::ios_base::failure&) {
+    read_err = errno;  // still that of the failed read
     return false;
   }
   *e = 0;
