@@ -1,27 +1,32 @@
-// abchains: ways to pick a non-empty set of letters 'a' from one line, at most
-// one from each stretch between runs of 'b', modulo 1000000007.
+// abchains: Ways to pick 'a's, at most one between runs of 'b'
 //
-// Input: one line, read byte by byte (as getchar gives the bytes, from a block
-// reader of its own) up to its first '\n' or '\r' (a "\r\n" line ends at the
-// '\r'); nothing after that is used.
-// Output: one line "%lld\n": the product over the stretches of (1 + the number
+// Runs of 'b' cut one line of input into stretches (a run counts once,
+// wherever it stands). The program counts the ways to pick a non-empty set of
+// letters 'a' from the line, at most one from each stretch, modulo
+// 1000000007. Every other byte, upper-case letters, spaces, a zero byte and
+// 0xFF included, is passed over: it neither ends a stretch nor the line.
+//
+// Input: One line, read byte by byte up to its first '\n' or '\r' (a "\r\n"
+// line ends at the '\r'); nothing after that is used.
+// Output: One line "%lld\n": the product over the stretches of (1 + the number
 // of 'a' in the stretch), reduced modulo 1000000007, minus 1. A product that
 // reduces to 0 prints -1.
-// Runs of 'b' cut the line into stretches (a run counts once, wherever it
-// stands). Every other byte, upper-case letters, spaces, a zero byte and 0xFF
-// included, is passed over: it neither ends a stretch nor the line.
 //
-// Cost: O(length of the line), one multiplication per stretch. The test of
-// each byte, whose outcome a mixed line makes unpredictable, sets the time:
-// on 4 MB about 10 times the bare reading of the input.
+// Cost: O(length of the line), one multiplication per stretch; on 4 MB about
+// 10 times the bare reading of the input.
 //
-// Outside the contract: input that ends before any line end finishes as at a
-// line end. Each byte's value stays an int until it is compared with EOF, so
-// a byte 0xFF is an ordinary byte and not the end of the input.
+// Outside the contract: Input that ends before any line end finishes as at a
+// line end. A byte 0xFF is an ordinary byte and not the end of the input.
 //
 // A read that fails is taken as the end of the input there (the line due is
 // still written); a write that fails stops the program. Either is the system
 // refusing, reported on standard error with status 1.
+//
+// Notes: The bytes come as getchar gives them (each as an unsigned char
+// value, then EOF), from a block reader of its own. Each byte's value stays an
+// int until it is compared with EOF, which is why a byte 0xFF is not the end
+// of the input. The test of each byte, whose outcome a mixed line makes
+// unpredictable, sets the time.
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>

@@ -1,22 +1,24 @@
-// goldenpair: tests pairs of integers against the golden ratio.
+// goldenpair: Tests integer pairs against the golden ratio
 //
-// Input: pairs of 64-bit integers, read as "%lld%lld" reads them (white
+// For each pair, with a the smaller and b the larger value and d = b - a,
+// the program writes 0 when d times 1.618033988749895 (the golden ratio),
+// plus d, truncated, equals b, and 1 otherwise. The roundings are set out
+// under Method.
+//
+// Input: Pairs of 64-bit integers, read as "%lld%lld" reads them (white
 // space skipped, an optional sign, then decimal digits; a value beyond the
 // 64-bit range is taken as the nearest 64-bit bound), until the input ends.
-// Output: per pair, 0 or 1 and a newline. Output is flushed before the
+// Output: Per pair, 0 or 1 and a newline. Output is flushed before the
 // program waits for input and at exit, never per line: a client that sends
-// one pair and waits gets its answer at once, and a batch run writes a
-// buffer at a time.
-// Method: with a the smaller and b the larger value and d = b - a as a
+// one pair and waits gets its answer at once, and a batch run writes many
+// answers at a time.
+// Cost: Constant per pair.
+// Method: With a the smaller and b the larger value and d = b - a as a
 // double, s = d * 1.618033988749895 + d in two separate double roundings (the
 // product, then the sum); s truncated to 32 bits, saturating at the 32-bit
-// bounds, is compared with b: 0 when equal, 1 otherwise. Input comes in
-// blocks from one read of file descriptor 0 each, which returns what is
-// there: a refill is the only place the program can wait, so the answers
-// collected so far are written out just before it.
-// Cost: constant per pair.
+// bounds, is compared with b: 0 when equal, 1 otherwise.
 //
-// Outside the contract: a read that takes fewer than two numbers (a token
+// Outside the contract: A read that takes fewer than two numbers (a token
 // that is not a number, or a last number without its partner) ends the run,
 // that incomplete pair unanswered. The difference b - a wraps at 64 bits
 // (only a pair spanning more than the 64-bit range can wrap), and a negative
@@ -25,6 +27,11 @@
 // A read that fails is taken as the end of the input there (the answers due
 // are still written); a write that fails stops the program at once. Either
 // is the system refusing, reported on standard error with status 1.
+//
+// Notes: Input comes in blocks from one read of file descriptor 0 each, which
+// returns what is there: a refill is the only place the program can wait, so
+// the answers collected so far are written out just before it, and a batch
+// run writes a buffer at a time.
 #include <unistd.h>
 
 #include <cerrno>

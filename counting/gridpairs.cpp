@@ -1,20 +1,22 @@
-// gridpairs: ordered pairs of distinct cells of an a by c grid that share a
-// row, a column or a diagonal, by a closed formula.
+// gridpairs: Cell pairs sharing a row, column or diagonal
 //
-// Input: pairs of 64-bit integers read as "%lld%lld" reads them (by a block
-// reader of its own) until a pair holding a zero (tested on the values as
-// read), which writes nothing and ends the run.
-// Output: per pair, "%lld\n": with a the smaller and c the larger value,
+// For an a by c grid the program counts, by a closed formula, the ordered
+// pairs of distinct cells that share a row, a column or a diagonal.
+//
+// Input: Pairs of 64-bit integers read as "%lld%lld" reads them (white space
+// skipped, an optional sign, then decimal digits) until a pair holding a zero
+// (tested on the values as read), which writes nothing and ends the run.
+// Output: Per pair, "%lld\n": with a the smaller and c the larger value,
 // a*c*(a + c - 2) + (2*a*(a - 1)*(3c - a - 1)) / 3.
 //
-// Cost: constant per pair.
+// Cost: Constant per pair.
 //
-// Method: the terms in this order: s = (a*c)*(a + c - 2); w = (a - 1)*a,
+// Method: The terms in this order: s = (a*c)*(a + c - 2); w = (a - 1)*a,
 // doubled as w + w; u = (c + 2c) - a - 1; (w*u) / 3 truncating toward zero.
 // Every sum and product wraps at 64 bits; the division comes after the
 // product has wrapped.
 //
-// Outside the contract: the input ending before a pair with a zero ends the
+// Outside the contract: The input ending before a pair with a zero ends the
 // run, as a read that converts nothing does. A read that takes only the
 // first number of a pair keeps the second as it was (zero before the first
 // pair, which then ends the run) and answers that pair as it stands.
@@ -22,6 +24,9 @@
 // A read that fails is taken as the end of the input there (the lines due
 // are still written); a write that fails stops the program at once. Either
 // is the system refusing, reported on standard error with status 1.
+//
+// Notes: The numbers are read by a block reader of its own, in place of
+// scanf, converting as "%lld" does.
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>

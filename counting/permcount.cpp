@@ -1,21 +1,23 @@
-// permcount: counts the distinct arrangements of a multiset of integers in
-// which the product of every two neighbours passes a single-precision
-// perfect-square test, with a trace line for every arrangement that fails.
+// permcount: Arrangements whose neighbour products are squares
 //
-// Input: t, then t values, each read with "%d"; a value that cannot be read
-// stays 0, and anything after the t values is not read.
-// Output: per failing arrangement, "%f    %d\n": the root at its first
+// The program counts the distinct arrangements of a multiset of integers in
+// which the product of every two neighbours passes a single-precision
+// perfect-square test, and writes a trace line for every arrangement that
+// fails.
+//
+// Input: The count t, then t values, each read with "%d"; a value that cannot
+// be read stays 0, and anything after the t values is not read.
+// Output: Per failing arrangement, "%f    %d\n": the root at its first
 // failing pair and that root's integer part; then "%d\n": the number of
 // passing arrangements modulo 1000000007. The arrangements are taken in
 // ascending (lexicographic) order, rotated to start at the input order: the
 // input order and those above it, then those below it.
-// Cost: proportional to the output, not to the t! arrangements: only the
+// Cost: Proportional to the output, not to the t! arrangements: only the
 // prefixes with a failing arrangement below them are expanded (at most t
 // per trace line, O(distinct values) steps each), plus the prefixes of the
-// input order and O(t^2 + distinct values^2) set-up. Equal lines are written
-// by doubling block copies, so trace-heavy runs take about what writing
-// their output takes.
-// Method: a pair passes when r = sqrtf(float(p)), p the 32-bit wrapping
+// input order and O(t^2 + distinct values^2) set-up. A trace-heavy run takes
+// about what writing its output takes.
+// Method: A pair passes when r = sqrtf(float(p)), p the 32-bit wrapping
 // product, has r - k equal to 0 in single precision, k being r truncated; a
 // negative p gives a NaN root, k 0, written "nan". An arrangement's trace
 // line depends only on its prefix up to its first failing pair, so the
@@ -29,8 +31,8 @@
 // of the input order itself are walked twice, once keeping what lies at or
 // above it, once what lies below.
 //
-// Outside the contract: t below 0 holds no values (as t = 0, it writes 1);
-// t above 305 does not fit the arrangement store: no value is read and
+// Outside the contract: A t below 0 holds no values (as t = 0, it writes 1);
+// a t above 305 does not fit the arrangement store: no value is read and
 // nothing is written. A block of one trace line longer than 2^64 - 1 lines
 // (more than 20 values; over 10^20 bytes, which no run finishes writing) is
 // cut to 2^64 - 1 lines.
@@ -42,6 +44,9 @@
 // read stay 0, and the output is written); a write that fails stops the
 // program at once. Either is the system refusing, reported on standard error
 // with status 1.
+//
+// Notes: Equal trace lines are written by doubling block copies, which is why
+// a trace-heavy run takes about what writing its output takes.
 #include <algorithm>
 #include <cerrno>
 #include <cfloat>

@@ -1,18 +1,22 @@
-// powerdiff: m to the power n minus m times (m - 1) to the power n - 1,
-// reduced modulo 100003.
+// powerdiff: Residue of m^n - m(m - 1)^(n - 1) modulo 100003
 //
-// Input: two integers m and n, extracted from the standard input stream as
-// 64-bit values; anything after them is ignored.
-// Output: the result and end of line (a flush).
+// From two integers m and n the program computes m to the power n minus m
+// times (m - 1) to the power n - 1, reduced modulo 100003, and writes it on
+// one line; the exact arithmetic, signs included, is set out under Method.
 //
-// Cost: about 2 x 64 steps.
+// Input: Two integers m and n, read as stream extraction reads 64-bit
+// integers (white space skipped, an optional sign, then decimal digits);
+// anything after them is ignored.
+// Output: The result and a newline, flushed at once.
+//
+// Cost: About 2 x 64 steps.
 //
 // Method: `pow` is square-and-multiply with the base reduced first. Every
 // reduction is the built-in remainder (sign of the dividend), so a negative m
 // gives a negative result. The second term multiplies the reduced power by
 // the raw m; that product wraps at 64 bits before its reduction.
 //
-// Outside the contract: n of 0 or less makes an exponent negative, whose
+// Outside the contract: An n of 0 or less makes an exponent negative, whose
 // shift settles at -1 and never reaches 0, so no result would ever come: the
 // program writes nothing. With fewer than two numbers, n is missing and
 // counts as 0 (a failed extraction stores 0), so nothing is written either;

@@ -1,21 +1,23 @@
-// powersum: (n + 1) times 2 to the power (n - 2), in double precision.
+// powersum: (n + 1) * 2^(n - 2) in double precision, per n
 //
-// Input: a count T, then T values n, read as stream extraction reads 32-bit
+// For each n the program writes 2^(n-1) + (n-1) * 2^(n-2), that is n + 1
+// times 2 to the power n - 2, computed in double precision and truncated to
+// a 64-bit integer.
+//
+// Input: A count T, then T values n, read as stream extraction reads 32-bit
 // integers (white space skipped, an optional sign, then decimal digits).
-// Output: per n, the value 2^(n-1) + (n-1) * 2^(n-2), formed with the maths
+// Nothing after the T-th value is read.
+// Output: Per n, the value 2^(n-1) + (n-1) * 2^(n-2), formed with the maths
 // library's pow on doubles (product first, then sum) and truncated toward zero
 // to a signed 64-bit integer, and a newline. Exact for n from 1 to 59; n of 0
-// or less gives 0. Nothing after the T-th value is read.
+// or less gives 0.
 // Output is flushed before the program waits for input and at exit, never
 // per line: a client that sends one value and waits gets its answer at once,
-// and a batch run writes a buffer at a time.
+// and a batch run writes many answers at a time.
 //
-// Method: input comes in blocks from one read of file descriptor 0 each,
-// which returns what is there: a refill is the only place the program can
-// wait, so the answers collected so far are written out just before it.
 // Cost: O(1) per query.
 //
-// Outside the contract: the differences n - 1 and n - 2 are formed in 64 bits,
+// Outside the contract: The differences n - 1 and n - 2 are formed in 64 bits,
 // so n of -2147483647 or less does not wrap into a huge exponent and answers
 // 0 like every other n below 1. A sum beyond the signed 64-bit range (n of 60
 // or more) saturates to 9223372036854775807. A failed extraction (the input
@@ -26,6 +28,11 @@
 // A read that fails is taken as the end of the input there (the answers due
 // are still written); a write that fails stops the program at once. Either
 // is the system refusing, reported on standard error with status 1.
+//
+// Notes: Input comes in blocks from one read of file descriptor 0 each, which
+// returns what is there: a refill is the only place the program can wait, so
+// the answers collected so far are written out just before it, and a batch
+// run writes a buffer at a time.
 #include <unistd.h>
 
 #include <cerrno>

@@ -1,9 +1,16 @@
-// primeruns: how many runs of one or more consecutive primes sum to n.
+// primeruns: Ways to write n as a sum of consecutive primes
 //
-// Input: integers read as "%d" reads them (by a block reader of its own)
-// until a 0, which ends the run; no token after the 0 is read.
-// Output: per number other than 0, "%d\n": the count.
-// Method: a sieve over 0..10004 (i from 2 to 100 marks i*i, i*i+i, ...) and
+// For each number n read, the program counts the runs of one or more
+// consecutive primes whose sum is n: 41 has three (41 itself, 11 + 13 + 17
+// and 2 + 3 + 5 + 7 + 11 + 13), 666 has none.
+//
+// Input: Integers read as "%d" reads them (white space skipped, an optional
+// sign, then decimal digits) until a 0, which ends the run; no token after the
+// 0 is read.
+// Output: Per number other than 0, "%d\n": the count.
+// Cost: The tables once (about 30,000 steps for the runs); then a look-up per
+// query up to 10005, O(n) for a larger one.
+// Method: A sieve over 0..10004 (i from 2 to 100 marks i*i, i*i+i, ...) and
 // the list `b` of its 1229 primes, built once at start and zero beyond them.
 // The window over `b` that a query slides (while its end index i is below n,
 // one pass making three tests in turn: take in entry i if the sum is below n;
@@ -13,10 +20,8 @@
 // start, by walking every run from each first prime until its sum passes
 // 10005, and such a query is a look-up. A larger query slides the window; a
 // negative one writes 0 at once.
-// Cost: the tables once (about 30,000 steps for the runs); then a look-up per
-// query up to 10005, O(n) for a larger one.
 //
-// Outside the contract: the input ending (or a token that is not a number)
+// Outside the contract: The input ending (or a token that is not a number)
 // before a 0 ends the run. A query above 10005 would read past the list: the
 // window reads every entry beyond it as 0, as the list's own tail is, so the
 // count is that of runs of primes below 10005; once the index is past the list
@@ -26,6 +31,9 @@
 // A read that fails is taken as the end of the input there (the lines due
 // are still written); a write that fails stops the program at once. Either
 // is the system refusing, reported on standard error with status 1.
+//
+// Notes: The numbers are read by a block reader of its own, in place of
+// scanf, converting as "%d" does.
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>

@@ -1,22 +1,23 @@
-// recurtable: terms of the sequence 1, 3, 5, 11, 21, 43, ... (each term the
-// previous one plus twice the one before it) by table look-up.
+// recurtable: Terms of 1, 3, 5, 11, 21, 43, ... from a table
 //
-// Input: a count T, then T indices, read as stream extraction reads 32-bit
+// In the sequence 1, 3, 5, 11, 21, 43, ... each term is the previous one plus
+// twice the one before it. The program answers each index it is given with
+// that index's term, looked up in a table built at start.
+//
+// Input: A count T, then T indices, read as stream extraction reads 32-bit
 // integers (white space skipped, an optional sign, then decimal digits).
-// Output: per index, its term as a 64-bit integer and a newline, in input
-// order. Index 0 answers 0, the entry the table leaves unwritten. Nothing
-// after the T-th index is read.
+// Nothing after the T-th index is read.
+// Output: Per index, its term as a 64-bit integer and a newline, in input
+// order. Index 0 answers 0, the entry the table leaves unwritten.
 // Output is flushed before the program waits for input and at exit, never
 // per line: a client that sends one index and waits gets its answer at once,
-// and a batch run writes a buffer at a time.
+// and a batch run writes many answers at a time.
 //
-// Method: the table is built once, before any input is read; a query is one
-// look-up. Input comes in blocks from one read of file descriptor 0 each,
-// which returns what is there: a refill is the only place the program can
-// wait, so the answers collected so far are written out just before it.
 // Cost: O(1) per query.
+// Method: The table is built once, before any input is read; a query is one
+// look-up.
 //
-// Outside the contract: the table runs on past index 30 to index 63, the last
+// Outside the contract: The table runs on past index 30 to index 63, the last
 // term that fits in 64 bits, so those indices get their true terms; an index
 // below 0 or above 63 answers 0, like index 0. A failed extraction (the input
 // ends early, holds a non-number or a number beyond the 32-bit range) ends
@@ -26,6 +27,11 @@
 // A read that fails is taken as the end of the input there (the answers due
 // are still written); a write that fails stops the program at once. Either
 // is the system refusing, reported on standard error with status 1.
+//
+// Notes: Input comes in blocks from one read of file descriptor 0 each, which
+// returns what is there: a refill is the only place the program can wait, so
+// the answers collected so far are written out just before it, and a batch
+// run writes a buffer at a time.
 #include <unistd.h>
 
 #include <cerrno>

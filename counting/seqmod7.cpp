@@ -1,18 +1,19 @@
-// seqmod7: a residue modulo 7 of a 2 x 2 matrix built from a and b and
-// squared once per bit of c + 1.
+// seqmod7: Residue mod 7 of a squared 2 x 2 matrix, per triple
 //
-// Input: triples of 64-bit integers a b c, until a triple holding a zero
-// (tested a, then b, then c), which writes nothing and ends the run.
-// Output: per triple, "%lld\n": element (0, 1) of the final matrix % 7, a
+// For each triple a b c the program builds the 2 x 2 matrix (1 1 / a b),
+// squares it once per bit of c + 1, and writes element (0, 1) of the result
+// modulo 7. How each product wraps and is reduced is set out under Method.
+//
+// Input: Triples of 64-bit integers a b c, each number read as "%lld" reads
+// it (white space skipped, an optional sign, then decimal digits), until a
+// triple holding a zero (tested a, then b, then c), which writes nothing and
+// ends the run.
+// Output: Per triple, "%lld\n": element (0, 1) of the final matrix % 7, a
 // remainder with the sign of the element (-6..6).
-// Cost: per triple, four 64-bit remainders and one look-up in a memo of
+// Cost: Per triple, four 64-bit remainders and one look-up in a memo of
 // answers; a miss costs at most 62 look-ups in a table of single squarings,
-// both filled on first use (at most 13^4 x 63 and 13^4 entries). Input is
-// read a block at a time, each block what one read of file descriptor 0
-// returns, and only when a number needs more: no read waits for more than the
-// line being parsed. That reading and the per-line writing are most of the
-// time.
-// Method: the start matrix is (1 1 / a b), not the identity. n = c + 1; while
+// both filled on first use (at most 13^4 x 63 and 13^4 entries).
+// Method: The start matrix is (1 1 / a b), not the identity. n = c + 1; while
 // n is not 0 the matrix is replaced by its own product and n is shifted right
 // arithmetically, so it is squared L times, L the bit length of n. In a
 // product every single term x(i,k) * y(k,j) wraps at 64 bits and is then
@@ -24,7 +25,7 @@
 // first squaring is done on the raw entries; the answer after the other
 // L - 1 is remembered per (state, L - 1).
 //
-// Outside the contract: the input ending (or a token that is not a number)
+// Outside the contract: The input ending (or a token that is not a number)
 // before a triple with a zero ends the run; a read that takes only part of a
 // triple leaves the other numbers as they were (zero before the first triple)
 // and that triple is answered as it stands. A number beyond 64 bits is read
@@ -37,6 +38,11 @@
 // A read that fails is taken as the end of the input there (the lines due
 // are still written); a write that fails stops the program at once. Either
 // is the system refusing, reported on standard error with status 1.
+//
+// Notes: Input is read a block at a time, each block what one read of file
+// descriptor 0 returns, and only when a number needs more: no read waits for
+// more than the line being parsed. That reading and the per-line writing are
+// most of the time.
 #include <unistd.h>
 
 #include <bit>
