@@ -1,18 +1,21 @@
-// divpair: the first pair (i, j), 1 <= i, j <= x, tried row by row (i
-// ascending, then j ascending), with i % j > 0, i * j > x and i / j < x.
+// divpair: First (i, j) with i % j > 0, i * j > x, i / j < x
 //
-// Input: one integer x, read with "%d" (x stays 0 when nothing converts).
+// Given x, the program finds the first pair (i, j) with 1 <= i, j <= x, tried
+// row by row (i ascending, then j ascending), for which i % j > 0, i * j > x
+// and i / j < x all hold, and writes it.
+//
+// Input: One integer x, read with "%d" (x stays 0 when nothing converts).
 // Output: "%d %d\n" with i and j, or "-1\n" when no pair qualifies.
 //
 // Cost: O(1) for any x; the search itself costs time proportional to x.
 //
-// Method: a closed form in place of the search. No i of 1 qualifies (1 * j
+// Method: A closed form in place of the search. No i of 1 qualifies (1 * j
 // never exceeds x), so the first hit, if any, is in row 2, where j must not
 // divide 2 (j >= 3) and 2 * j must exceed x: j = 3 for x = 3, and
 // j = x / 2 + 1 for x >= 4 (at most x, so the pair is in range). The quotient
 // 2 / j is then 0, below x. For x <= 2 no j >= 3 is in range: "-1".
 //
-// Outside the contract: for x of 2147483646 and 2147483647 a search in 32-bit
+// Outside the contract: For x of 2147483646 and 2147483647 a search in 32-bit
 // products would wrap before its hit (and for the larger never end); the
 // closed form gives the pair that exact arithmetic finds, 2 and 1073741824.
 // A number beyond the 32-bit range is taken as its value saturated at
@@ -22,6 +25,10 @@
 // A read that fails is taken as the end of the input there (the line due is
 // still written) and a write that fails stops the program: either is the
 // system refusing, reported on standard error with status 1.
+//
+// Notes: The number is read with "%lld" and cut to its low 32 bits, which is
+// what a 64-bit C library's "%d" does; a 32-bit library would saturate at the
+// 32-bit bounds instead, so the same input gives the same x on every machine.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>

@@ -1,21 +1,24 @@
-// trianglepath: the largest sum of a path down a number triangle, each step to
-// the number directly below or below and to the right, per case.
+// trianglepath: Largest path sum down a triangle, per case
+//
+// For each case the program reads a number triangle and writes the largest
+// sum of a path from its top down to its bottom row, each step going to the
+// number directly below or to the one below and to the right.
 //
 // Input: T as "%d"; per case n as "%d", then the triangle row by row, row i
-// holding i numbers read as "%lld", all read as scanf reads them, by a block
-// reader of its own.
-// Output: per case, "%lld\n": the best path sum from the top. Sums wrap at 64
+// holding i numbers read as "%lld", all read as scanf reads them (white space
+// skipped, an optional sign, then decimal digits).
+// Output: Per case, "%lld\n": the best path sum from the top. Sums wrap at 64
 // bits and entries are compared as signed 64-bit values; n of 0 or less
 // writes 0.
 //
 // Cost: O(n^2) per case, linear in the triangle's entries, for the reading and
 // for the folding.
 //
-// Method: the triangle is folded upward in place, from the bottom row: entry
+// Method: The triangle is folded upward in place, from the bottom row: entry
 // (r-1, k) gains the larger of (r, k) and (r, k+1), so the top ends holding
 // the answer. Every case starts from a cleared triangle.
 //
-// Outside the contract: storage is sized to each case's triangle, as far as
+// Outside the contract: Storage is sized to each case's triangle, as far as
 // its numbers are actually read, so n above 104 gets its natural answer. When
 // a read fails (the input ends or holds a non-number) inside a case, its
 // unread entries count as 0 and the case still writes its line; rows wholly
@@ -28,6 +31,11 @@
 // for what was read are written. A write that fails stops the program at
 // once. Either is the system refusing, reported on standard error with
 // status 1.
+//
+// Notes: The numbers are read by a block reader of its own in place of scanf,
+// whose per-number cost was a large share of the run; it converts as glibc's
+// "%lld" and "%d" do. No read is tried after a failed one, and what came
+// before the failure is still used.
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>

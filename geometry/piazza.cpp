@@ -1,16 +1,21 @@
-// piazza: how many circles lie wholly inside the ring between the circles of
-// radius r - d and r about the origin.
+// piazza: Number of circles wholly inside a ring about (0, 0)
 //
-// Input: r d, then n, then n circles x y c (centre and radius), all read as
-// "%d" reads them, by a block reader of its own.
-// Output: the count, "%d\n".
+// The program counts how many of the given circles lie wholly inside the
+// ring between the circles of radius r - d and r about the origin.
+//
 // A circle counts when c + dist <= r and dist - c >= r - d, both compared in
 // double, where dist comes from `cal` in single precision: x*x + y*y as a
 // wrapping 32-bit sum, converted to float, its sqrtf widened to double. r - d
 // is a wrapping 32-bit difference. A radius is used as read, negative too.
+//
+// Input: The radius r and width d, then n, then n circles x y c (centre and
+// radius), all read as "%d" reads them (white space skipped, an optional
+// sign, then decimal digits).
+// Output: The count, "%d\n".
+//
 // Cost: O(n).
 //
-// Outside the contract: a wrapped negative sum in `cal` gives a NaN distance,
+// Outside the contract: A wrapped negative sum in `cal` gives a NaN distance,
 // which fails both comparisons; a negative n reads no circle; the first
 // circle whose three numbers cannot all be read ends the list (the input has
 // ended or holds a token that is not a number, so no later read succeeds),
@@ -18,6 +23,13 @@
 // the input there, so the count of the circles read is written; a write that
 // fails stops the program. Either is the system refusing, reported on
 // standard error with status 1.
+//
+// Notes: The numbers are read by a block reader of its own in place of scanf,
+// whose per-number cost was a large share of the run; it converts as glibc's
+// "%d" does. No read is tried after a failed one, and what came before the
+// failure is still used. On 32-bit x86 without SSE every float and double
+// result is rounded to its type where it is formed, so the count is the same
+// on every machine.
 #include <cerrno>
 #include <cfloat>
 #include <cmath>

@@ -1,12 +1,20 @@
-// pointdiff: a small point record with subtraction and stream output.
+// pointdiff: Difference of two fixed points, as "(1,2)"
 //
-// Input: none; standard input is never read.
+// The program subtracts the point (3, 0) from the point (4, 2) with a small
+// point record of its own and writes the result through the record's stream
+// output.
+//
+// Input: None; standard input is never read.
 // Output: (4, 2) minus (3, 0), written as "(1,2)\n".
-// Cost: constant.
+// Cost: Constant.
 //
-// Outside the contract: no input is outside it; whatever standard input
+// Outside the contract: No input is outside it; whatever standard input
 // holds is left unread and changes nothing. A write that fails is the
 // system refusing, reported on standard error with status 1.
+//
+// Notes: The line goes through stdio's buffer and reaches the output only
+// with the flush at exit, so both the stream and that flush are checked for a
+// write that failed.
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>

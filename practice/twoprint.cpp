@@ -1,12 +1,18 @@
-// twoprint: two fixed numbers passed through the identity function `fun`.
+// twoprint: 1 and 9 passed through an identity function
 //
-// Input: none; standard input is never read.
+// The program passes the fixed numbers 1 and 9 through the identity function
+// `fun` and writes each result on a line of its own.
+//
+// Input: None; standard input is never read.
 // Output: "1\n9\n", each line ended with std::endl.
-// Cost: constant.
+// Cost: Constant.
 //
-// Outside the contract: no input is outside it; whatever standard input
+// Outside the contract: No input is outside it; whatever standard input
 // holds is left unread and changes nothing. A write that fails is the
 // system refusing, reported on standard error with status 1.
+//
+// Notes: Each line is flushed as it is written (std::endl), so a write that
+// fails is noticed at once.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>

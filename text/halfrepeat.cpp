@@ -1,19 +1,25 @@
-// halfrepeat: the largest k with 2k <= n whose prefix of length k is followed
-// at once by a second copy of itself; writes n - k + 1, or n when no k fits.
+// halfrepeat: Longest prefix repeated at once, as n - k + 1
 //
-// Input: n (a 32-bit integer), then the string as one white-space-delimited
-// token; the string is expected to be n characters long.
-// Output: the answer as a 64-bit integer, then std::endl.
+// Given a string of n characters, the program looks for the largest k with
+// 2k <= n whose prefix of length k is followed at once by a second copy of
+// itself, and writes n - k + 1; when no k fits it writes n.
+//
+// Input: A number n (a 32-bit integer, read as stream extraction reads it:
+// white space skipped, an optional sign, then decimal digits), then the
+// string as one white-space-delimited token; the string is expected to be n
+// characters long.
+// Output: The answer as a 64-bit integer, then std::endl (a newline, with the
+// output flushed).
 //
 // Cost: O(n) time and memory.
 //
-// Method: the candidates run from n / 2 (truncated toward zero) downward and
+// Method: The candidates run from n / 2 (truncated toward zero) downward and
 // the first match wins. Rather than copying the two halves out for every
 // candidate, the Z-array of the string's first 2 * (n / 2) characters is built
 // once: z[k] is the length of the longest common prefix of the string and its
 // suffix at k, so the halves at k are equal exactly when z[k] >= k.
 //
-// Outside the contract: a candidate half that reaches past the end of the
+// Outside the contract: A candidate half that reaches past the end of the
 // string read (n / 2 more than half its length, a missing string included)
 // does not match, so the search goes on below it; a negative n, or one that
 // is not a number (read as 0), runs no search and the closing arithmetic is
@@ -21,6 +27,12 @@
 // A read that fails is taken as the end of the input there, so the answer
 // for what was read is written; a write that fails stops the program. Either
 // is the system refusing, reported on standard error with status 1.
+//
+// Notes: Standard input reaches std::cin through a buffer of its own, read
+// from descriptor 0 as the library's own buffer reads it, except that a
+// failed read ends the input there and is kept for the report (the library's
+// buffer throws from inside an extraction, which drops the part of a token
+// already read). The streams are not synchronised with stdio.
 #include <unistd.h>
 
 #include <cerrno>

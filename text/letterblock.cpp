@@ -1,29 +1,35 @@
-// letterblock: per case, a block of 3n lines, each n copies of "JVQ".
+// letterblock: Per case, 3n lines of n copies of "JVQ"
+//
+// For each size n the program writes a block of 3n lines, each line holding
+// n copies of the token "JVQ".
 //
 // Input: T, then T sizes n, read as stream extraction reads 32-bit integers
 // (white space skipped, an optional sign, then decimal digits).
-// Output: per case, 3n lines (3n a 32-bit product, wrapping) of n copies of
+// Output: Per case, 3n lines (3n a 32-bit product, wrapping) of n copies of
 // the token with nothing between them, each line ended with a newline.
 // Nothing separates the blocks. n of 0 or less writes no copy on a line, so
 // a product 3n that wraps to a positive count (n = -1431655765 gives 1)
-// writes that many empty lines. Output is flushed when its buffer fills,
-// before the program waits for input and at exit, never per line: a client
-// that sends one size and waits gets its whole block at once.
-// Cost: 9n^2 bytes per case, copied into the output buffer a run of up to
-// kRun copies at a time and written a buffer at a time.
+// writes that many empty lines. Output is flushed before the program waits
+// for input and at exit, never per line: a client that sends one size and
+// waits gets its whole block at once.
 //
-// Method: input comes in blocks from one read of file descriptor 0 each,
-// which returns what is there: a refill is the only place the program can
-// wait, so the output collected so far is written out just before it.
+// Cost: Linear in the output: 9n^2 bytes per case.
 //
-// Outside the contract: a negative T handles no case; the first size that
+// Outside the contract: A negative T handles no case; the first size that
 // cannot be read (the input ends, or the next token is not a 32-bit integer)
 // ends the run, as no later read could succeed. Enormous sizes are written as
-// the format defines them, streamed a buffer at a time; nothing is held in
-// memory in proportion to n. A read that fails is taken as the end of the
-// input there, so the blocks due for what was read are written; a write
-// that fails stops the program at once, however much of a block is left.
-// Either is the system refusing, reported on standard error with status 1.
+// the format defines them; nothing is held in memory in proportion to n. A
+// read that fails is taken as the end of the input there, so the blocks due
+// for what was read are written; a write that fails stops the program at
+// once, however much of a block is left. Either is the system refusing,
+// reported on standard error with status 1.
+//
+// Notes: Input comes in blocks from one read of file descriptor 0 each, which
+// returns what is there: a refill is the only place the program can wait, so
+// the output collected so far is written out just before it. Output is also
+// flushed when its buffer fills. The bytes are copied into the output buffer
+// a run of up to `kRun` (1024) copies at a time and written a buffer at a
+// time, so an enormous block is streamed a buffer at a time.
 #include <unistd.h>
 
 #include <cerrno>

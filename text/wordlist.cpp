@@ -1,34 +1,42 @@
-// wordlist: the distinct words of a text, folded to lower case, in ascending
-// order.
+// wordlist: Distinct words of a text, in lower case and sorted
 //
-// Input: any bytes, read to the end. A word is a maximal run of the ASCII
+// The program reads a text to its end, cuts it into words made of letters,
+// folds each word to lower case and writes every distinct word once, in
+// ascending order.
+//
+// Input: Any bytes, read to the end. A word is a maximal run of the ASCII
 // letters A-Z and a-z (isalpha on the unsigned byte in the classic locale,
 // which the program never changes): every other byte, white space, a zero
 // byte and bytes above 127 included, separates words.
-// Output: each distinct word once, in ascending order (plain alphabetical,
+// Output: Each distinct word once, in ascending order (plain alphabetical,
 // a word before its longer extensions), each followed by a newline. An input
-// without letters writes nothing. The list is written a buffer at a time once
-// the input has ended, and flushed at exit.
+// without letters writes nothing. Nothing is written before the input has
+// ended.
 //
-// Method: taking the input as white-space-delimited tokens, rewriting each
+// Cost: One pass over the input, then O(W log W) for W distinct words; a run
+// takes about 5x the time of merely copying its bytes.
+//
+// Method: Taking the input as white-space-delimited tokens, rewriting each
 // (letters to lower case, every other byte to a space) and splitting it at
 // the spaces gives the same words as one pass over the bytes that cuts out
 // the runs of letters, since white space is no letter; that pass is what the
-// program does, on blocks of the input. A word of up to 12 letters is kept
-// as a number, 5 bits a letter (a = 1 ... z = 26) from the top down and 0
-// after the end, so that numbers compare as the words do; a longer word is
-// kept as a string. Each list is sorted and cleared of repeats at the end,
-// and along the way whenever it has doubled since the last time, so that it
-// holds at most about twice the distinct words; the two are then merged. The
-// numbers are sorted by radix, five passes over them.
-// Cost: one pass over the input, then O(W log W) for W distinct words; the
-// sort and the memory it touches keep a run about 5x the time of merely
-// copying its bytes.
+// program does. A word of up to 12 letters is kept as a number, 5 bits a
+// letter (a = 1 ... z = 26) from the top down and 0 after the end, so that
+// numbers compare as the words do; a longer word is kept as a string. Each
+// list is sorted and cleared of repeats at the end, and along the way
+// whenever it has doubled since the last time, so that it holds at most
+// about twice the distinct words; the two are then merged. The numbers are
+// sorted by radix, five passes over them.
 //
-// Outside the contract: nothing; any input is text. A read that fails is
+// Outside the contract: Nothing; any input is text. A read that fails is
 // taken as the end of the input there, so the words read before it are
 // written; a write that fails stops the program at once. Either is the
 // system refusing, reported on standard error with status 1.
+//
+// Notes: The pass over the bytes runs on blocks of the input. The list is
+// written a buffer at a time once the input has ended, and flushed at exit.
+// The sort and the memory it touches are what keep a run at about 5x the
+// time of merely copying its bytes.
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
