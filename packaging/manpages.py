@@ -273,7 +273,7 @@ def program_page(name, source, example_in, example_out, version, date):
         out += ["and reads its input from standard input: a pipe, a file or the",
                 "terminal, where Ctrl\\-D ends the input."]
     out += ["It writes its answers to standard output and nothing else:",
-            "no prompt, no diagnostic."]
+            "no prompt, and no diagnostic of what its input holds."]
     for label in ORDER:
         if label in s:
             out.append(f'.SH "{TITLES[label]}"' if " " in TITLES[label]
@@ -286,7 +286,20 @@ def program_page(name, source, example_in, example_out, version, date):
                 else:
                     body[:0] = [".PP", lead]
             out += body
-    out += [".SH EXIT STATUS", "Always 0.", ".SH EXAMPLE"]
+    if reads_nothing:
+        status = "0; 1 when standard output cannot be written, after one line on standard error"
+    else:
+        status = ("0; 1 when standard input cannot be read or standard output cannot be "
+                  "written, after one line on standard error")
+    out += [".SH EXIT STATUS", f"{status}:", ".IP", f"{name}: read error: \\fIreason\\fR"
+            if not reads_nothing else f"{name}: write error: \\fIreason\\fR"]
+    if not reads_nothing:
+        out += [".br", f"{name}: write error: \\fIreason\\fR"]
+    out += [".PP", "where \\fIreason\\fR is the system's own text for the failure."]
+    if not reads_nothing:
+        out += ["A read that fails ends the input there: the answers due for the input",
+                "read so far are written first."]
+    out += ["A write that fails ends the program at once.", ".SH EXAMPLE"]
     with open(example_in, "rb") as f:
         given = f.read()
     with open(example_out, "rb") as f:
@@ -326,7 +339,9 @@ def overview_page(programs, version, date):
         "format and writes its answers to standard output, byte for byte as its",
         "format promises.",
         "No program takes options or arguments, reads a file or the environment,",
-        "or writes anything but its answers; every program exits with status 0.",
+        "or writes anything but its answers; every program exits with status 0,",
+        "or 1 when standard input cannot be read or standard output cannot be",
+        "written, after one line on standard error.",
         "A program given no input on a terminal waits for it: type the input",
         "and end it with Ctrl\\-D, or redirect a file or a pipe into it.",
         ".PP",
@@ -341,7 +356,9 @@ def overview_page(programs, version, date):
             folder = where
             out.append(f".SS {folder}")
         out += [".TP", f".BR {name} (1)", escape_text(text)]
-    out += [".SH EXIT STATUS", "Always 0, for every program.", ".SH SEE ALSO"]
+    out += [".SH EXIT STATUS", "For every program: 0; 1 when standard input cannot be read or",
+            "standard output cannot be written, after one line on standard error",
+            "that names the program and the reason.", ".SH SEE ALSO"]
     refs = [f".BR {name} (1)" + ("," if i + 1 < len(entries) else "")
             for i, (name, _, _) in enumerate(entries)]
     out += refs
