@@ -60,15 +60,11 @@ int read_err;  // errno of the failed read
 bool refill() {
   if (read_err != 0) return false;
   std::streambuf* in = std::cin.rdbuf();
-  try {
-    std::streamsize ready = in->in_avail();
-    if (ready <= 0) {
-      if (in->sgetc() == std::char_traits<char>::eof()) return false;
-      ready = in->in_avail();
-    }
-    e = buf + in->sgetn(buf, std::min(ready, kBlock));
-  } catch (const std::ios_base::failure& failure) {
-    read_err = failure.code().value() != 0 ? failure.code().value() : errno;
+  try {  // one read at most: sgetc refills, sgetn copies what it brought
+    if (in->sgetc() == std::char_traits<char>::eof()) return false;
+    e = buf + in->sgetn(buf, std::min(in->in_avail(), kBlock));
+  } catch (const std::ios_base::failure&) {
+    read_err = errno;  // still that of the failed read
     return false;
   }
   *e = 0;
