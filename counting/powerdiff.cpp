@@ -4,9 +4,8 @@
 // times (m - 1) to the power n - 1, reduced modulo 100003, and writes it on
 // one line; the exact arithmetic, signs included, is set out under Method.
 //
-// Input: Two integers m and n, read as stream extraction reads 64-bit
-// integers (white space skipped, an optional sign, then decimal digits);
-// anything after them is ignored.
+// Input: Two 64-bit decimal integers m and n (white space skipped, an
+// optional sign, then decimal digits); anything after them is ignored.
 // Output: The result and a newline, flushed at once.
 //
 // Cost: About 2 x 64 steps.

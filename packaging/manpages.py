@@ -1,11 +1,16 @@
 #!/usr/bin/env python3
 """Manual pages for the suite, generated from the programs themselves.
 
-Each program's first comment is its documentation: a first paragraph
-"NAME: what it computes", then paragraphs labelled "Input:", "Output:",
-"Cost:", optionally "Method:", and "Outside the contract:". A labelled
-paragraph runs until the next label; unlabelled paragraphs belong to the
-label before them. A line starting with "- " opens a list item (its
+Each program's first comment is its documentation: a first line
+"NAME: summary" (at most 60 characters after the name: the page's NAME line
+and the program's row in README and filtersuite(7)), a description in one or
+more paragraphs, then paragraphs labelled "Input:", "Output:", "Cost:",
+optionally "Method:", "Outside the contract:" and optionally "Notes:" (for
+the next developer: how the program reads, buffers and what its time goes
+to). A labelled paragraph runs until the next label; unlabelled paragraphs
+belong to the label before them. Every paragraph starts with a capital
+letter, the description does not repeat the summary, and "Input:" and
+"Cost:" speak of the format and the input, never of buffers or streams. A line starting with "- " opens a list item (its
 continuation lines are indented); other indented lines are shown as they
 stand. The program's example (examples/NAME.in and .out) becomes the page's
 EXAMPLE section, so the page cannot say other than the code and its example.
@@ -14,9 +19,13 @@ EXAMPLE section, so the page cannot say other than the code and its example.
                    --version V --changelog FILE --out N.1.gz
   manpages.py overview --version V --changelog FILE --out filtersuite.7.gz
                    NAME=SOURCE...
+  manpages.py readme [--check README] NAME=SOURCE...
+                   (README's table of the programs, from their summary lines;
+                   with --check, fails where README's table differs)
   manpages.py gzip IN OUT          (gzip -9n: no name, no time stamp)
   manpages.py epoch CHANGELOG      (the newest entry's time, in seconds)
-  manpages.py lint PAGE            (fails on any groff or mandoc message)
+  manpages.py lint PAGE            (fails on any groff or mandoc message, and
+                                    on a whatis line over 80 characters)
 
 Every page is written gzipped with maximum compression and without a time
 stamp, so the same sources always give the same bytes. A header that lacks
@@ -33,17 +42,23 @@ import subprocess
 import sys
 
 REQUIRED = ("Input", "Output", "Cost", "Outside the contract")
-ORDER = ("Input", "Output", "Cost", "Method", "Outside the contract")
+ORDER = ("Input", "Output", "Cost", "Method", "Outside the contract", "Notes")
 TITLES = {
     "Input": "INPUT",
     "Output": "OUTPUT",
     "Cost": "COST",
     "Method": "METHOD",
     "Outside the contract": "OUTSIDE THE CONTRACT",
+    "Notes": "NOTES",
 }
 # A label opens a line; "Output, in this order:" keeps its qualifier.
-LABEL = re.compile(r"^(Input|Output|Cost|Method|Outside the contract)"
+LABEL = re.compile(r"^(Input|Output|Cost|Method|Outside the contract|Notes)"
                    r"(,[^:]{1,40})?:(?:\s+(.*))?$")
+SUMMARY_MAX = 60     # characters after "NAME: "
+WHATIS_MAX = 80      # characters of the line whatis prints
+# Internals that belong under "Notes:", not in the sections about the format.
+INTERNALS = re.compile(r"\b(buffer|stream)", re.I)
+NO_INTERNALS = ("Input", "Cost")
 
 
 class HeaderError(Exception):
@@ -64,24 +79,30 @@ def first_comment(path):
 
 
 def parse_header(name, path):
-    """{'what': [...], 'Input': [...], ...}: each a list of comment lines."""
+    """{'summary': str, 'what': [...], 'Input': [...], ...}: the summary line
+    and each section's comment lines; refuses a header out of shape."""
     lines = first_comment(path)
     prefix = name + ":"
     if not lines or not lines[0].startswith(prefix):
         raise HeaderError(f"{path}: the first comment must start with '{prefix} "
-                          "what it computes'")
-    sections = {"what": [lines[0][len(prefix):].strip()]}
+                          "summary'")
+    summary = lines[0][len(prefix):].strip()
+    if not summary or len(summary) > SUMMARY_MAX or summary.endswith("."):
+        raise HeaderError(f"{path}: the summary line must hold 1 to {SUMMARY_MAX} "
+                          f"characters after '{prefix}' and no final full stop "
+                          f"({len(summary)}: '{summary}')")
+    sections = {"summary": summary, "what": []}
     current = "what"
     for line in lines[1:]:
         m = LABEL.match(line)
         if m:
             current = m.group(1)
-            body = sections.setdefault(current, [])
-            if body:
-                body.append("")
+            if current in sections:
+                raise HeaderError(f"{path}: two paragraphs labelled '{current}:'")
+            body = sections[current] = []
             text = (m.group(3) or "").strip()
             qualifier = (m.group(2) or "").lstrip(",").strip()
-            if qualifier:
+            if qualifier:   # "Output, in this order:" gives "In this order:"
                 text = (qualifier[0].upper() + qualifier[1:] + ":" +
                         (" " + text if text else ""))
             if text:
@@ -92,9 +113,31 @@ def parse_header(name, path):
     if missing:
         raise HeaderError(f"{path}: the first comment has no paragraph labelled " +
                           ", ".join(f"'{label}:'" for label in missing))
-    for key in sections:
-        while sections[key] and not sections[key][-1]:
-            sections[key].pop()
+    for key in ("what",) + ORDER:
+        body = sections.get(key)
+        if body is None:
+            continue
+        while body and not body[0]:
+            body.pop(0)
+        while body and not body[-1]:
+            body.pop()
+        label = "the description" if key == "what" else f"'{key}:'"
+        if not body:
+            raise HeaderError(f"{path}: {label} is empty (the description is the "
+                              "paragraph after the summary line)")
+        first = body[0].lstrip("- ")
+        if first[:1].isalpha() and not first[:1].isupper():
+            raise HeaderError(f"{path}: {label} starts in lower case: '{body[0]}'")
+    opening = " ".join(l.strip() for l in sections["what"]).lower()
+    if opening.startswith(summary.lower().rstrip(".")):
+        raise HeaderError(f"{path}: the description repeats the summary line")
+    for key in NO_INTERNALS:
+        for line in sections[key]:
+            m = INTERNALS.search(line)
+            if m:
+                raise HeaderError(f"{path}: '{key}:' speaks of the program's "
+                                  f"{m.group(1).lower()}s ('{line.strip()}'): "
+                                  "that belongs under 'Notes:'")
     return sections
 
 
@@ -184,20 +227,6 @@ def literal_block(data):
     return [".RS 4", ".nf"] + [escape_literal(l) for l in lines] + [".fi", ".RE"]
 
 
-def capitalised(text):
-    return text[:1].upper() + text[1:]
-
-
-def summary(sections):
-    """The first paragraph, as one line without its final full stop."""
-    first = []
-    for line in sections["what"]:
-        if not line:
-            break
-        first.append(line.strip())
-    return " ".join(first).rstrip(".")
-
-
 def newest_entry(changelog):
     """(version, time) of the newest changelog entry, the time as a datetime."""
     with open(changelog, encoding="utf-8") as f:
@@ -256,14 +285,12 @@ def program_page(name, source, example_in, example_out, version, date):
         ".nh",
         ".ad l",
         ".SH NAME",
-        f"{name} \\- " + escape_text(summary(s)),
+        f"{name} \\- " + escape_text(s["summary"]),
         ".SH SYNOPSIS",
         f".B {name}" if reads_nothing else f'.B {name}\n.RI "< " input',
         ".SH DESCRIPTION",
     ]
-    what = list(s["what"])
-    what[0] = capitalised(what[0])
-    out += roff_blocks(what)
+    out += roff_blocks(s["what"])
     out += [".PP", f".B {name}",
             "is a filter of the suite: it takes no options or arguments "
             "(any given are ignored), reads no file and no environment variable,"]
@@ -280,11 +307,7 @@ def program_page(name, source, example_in, example_out, version, date):
                        else f".SH {TITLES[label]}")
             body = roff_blocks(s[label])
             if label == "Outside the contract":
-                lead = "Input beyond the formats above is never diagnosed:"
-                if body[:1] == [".PP"]:
-                    body.insert(1, lead)
-                else:
-                    body[:0] = [".PP", lead]
+                body[:0] = [".PP", "Input beyond the formats above is never diagnosed."]
             out += body
     if reads_nothing:
         status = "0; 1 when standard output cannot be written, after one line on standard error"
@@ -324,15 +347,14 @@ def overview_page(programs, version, date):
     """programs: [(name, folder, source)] in build order."""
     entries = []
     for name, folder, source in programs:
-        entries.append((name, folder, summary(parse_header(name, source))))
+        entries.append((name, folder, parse_header(name, source)["summary"]))
     out = [
         '.\\" Generated from the first comment of every program; edit those.',
         th("filtersuite", 7, version, date, "Miscellaneous Information"),
         ".nh",
         ".ad l",
         ".SH NAME",
-        "filtersuite \\- small batch filters that read problem instances from "
-        "standard input and write their answers to standard output",
+        "filtersuite \\- small filters: problem instances in, answers out",
         ".SH DESCRIPTION",
         f"The suite is {len(entries)} small, independent programs.",
         "Each reads problem instances from standard input in a fixed plain\\-text",
@@ -363,6 +385,39 @@ def overview_page(programs, version, date):
             for i, (name, _, _) in enumerate(entries)]
     out += refs
     return tidy(out)
+
+
+README_HEAD = ("| program | folder | what it computes | example |", "|---|---|---|---|")
+
+
+def readme_table(programs):
+    """README's table of the programs, a row each from its summary line."""
+    rows = list(README_HEAD)
+    for name, folder, source in programs:
+        text = parse_header(name, source)["summary"].replace("|", "\\|")
+        rows.append(f"| {name} | {folder} | {text} | [in](examples/{name}.in) / "
+                    f"[out](examples/{name}.out) |")
+    return rows
+
+
+def readme_differences(readme, programs):
+    """Where README's table of the programs differs from the headers."""
+    with open(readme, encoding="utf-8") as f:
+        lines = f.read().split("\n")
+    if README_HEAD[0] not in lines:
+        return [f"{readme}: no table headed '{README_HEAD[0]}'"]
+    start = lines.index(README_HEAD[0])
+    end = start
+    while end < len(lines) and lines[end].startswith("|"):
+        end += 1
+    have, want = lines[start:end], readme_table(programs)
+    out = []
+    for i in range(max(len(have), len(want))):
+        h = have[i] if i < len(have) else "(nothing)"
+        w = want[i] if i < len(want) else "(nothing)"
+        if h != w:
+            out.append(f"{readme}:{start + i + 1}: has  {h}\n{' ' * len(readme)}  wants {w}")
+    return out
 
 
 def write_gzip(data, path):
@@ -396,7 +451,27 @@ def lint(path):
             text = f"exit status {r.returncode}"
         if text:
             messages.append(f"{cmd[0]}: {text}")
+    # The line whatis and apropos print, as man-db's indexer reads it.
+    if shutil.which("lexgrog"):
+        r = subprocess.run(["lexgrog", path], stdout=subprocess.PIPE,
+                           stderr=subprocess.STDOUT, env=env)
+        text = r.stdout.decode("utf-8", errors="replace").strip()
+        m = re.match(r'^.*?: "(.*)"$', text)
+        if r.returncode != 0 or not m or "\n" in text:
+            messages.append(f"lexgrog: no single NAME line: {text}")
+        elif len(m.group(1)) > WHATIS_MAX:
+            messages.append(f"lexgrog: the whatis line has {len(m.group(1))} characters, "
+                            f"more than {WHATIS_MAX}: {m.group(1)}")
     return messages
+
+
+def sources(items):
+    """[(name, folder, source)] from NAME=FOLDER/NAME.cpp arguments."""
+    programs = []
+    for item in items:
+        name, source = item.split("=", 1)
+        programs.append((name, source.replace("\\", "/").split("/")[-2], source))
+    return programs
 
 
 def main(argv):
@@ -412,6 +487,9 @@ def main(argv):
         ov.add_argument("--" + opt, required=True)
     ov.add_argument("--roff")
     ov.add_argument("programs", nargs="+", metavar="NAME=FOLDER/NAME.cpp")
+    rd = sub.add_parser("readme")
+    rd.add_argument("--check", metavar="README")
+    rd.add_argument("programs", nargs="+", metavar="NAME=FOLDER/NAME.cpp")
     ln = sub.add_parser("lint")
     ln.add_argument("page")
     ep = sub.add_parser("epoch")
@@ -427,6 +505,15 @@ def main(argv):
             for m in messages:
                 print(f"{a.page}: {m}")
             return 1 if messages else 0
+        if a.cmd == "readme":
+            programs = sources(a.programs)
+            if not a.check:
+                print("\n".join(readme_table(programs)))
+                return 0
+            diffs = readme_differences(a.check, programs)
+            for d in diffs:
+                print(d)
+            return 1 if diffs else 0
         if a.cmd == "epoch":
             print(int(newest_entry(a.changelog)[1].timestamp()))
             return 0
@@ -443,11 +530,7 @@ def main(argv):
             text = program_page(a.name, a.source, a.example_in, a.example_out,
                                 version, date)
         else:
-            programs = []
-            for item in a.programs:
-                name, source = item.split("=", 1)
-                programs.append((name, source.replace("\\", "/").split("/")[-2], source))
-            text = overview_page(programs, version, date)
+            text = overview_page(sources(a.programs), version, date)
     except (HeaderError, OSError) as e:
         print(f"manpages.py: {e}", file=sys.stderr)
         return 1

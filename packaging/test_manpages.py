@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Checks of manpages.py on headers shaped to trip it: roff control
 characters at line starts, backslashes, minus signs, a qualified label, list
-items, an indented block, and a header that lacks a required paragraph.
+items, an indented block; and headers out of shape, which it must refuse: a
+missing paragraph, a long summary, a lower-case start, a description that
+repeats the summary, buffers spoken of under Input.
 Run by CTest as man.generator; exits non-zero on the first failure."""
 
 import os
@@ -13,10 +15,12 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import manpages  # noqa: E402
 
 HEADER = """\
-// odd: counts what starts a line, for
+// odd: counts what starts a line, for .dots and 'quotes'
+//
+// The program counts
 // .dots and 'quotes'.
 //
-// Input: bytes up to '\\n'; N-1 values, a 32-bit count, -1 to end.
+// Input: Bytes up to '\\n'; N-1 values, a 32-bit count, -1 to end.
 // Output, in this order:
 //   "a\\n" first;
 //   then the count.
@@ -25,9 +29,11 @@ HEADER = """\
 // Method: `scan` walks once.
 //
 // Outside the contract:
-// - an item that runs on
+// - An item that runs on
 //   to a second line;
 // - a second item.
+//
+// Notes: The buffer is small.
 int main() {}
 """
 
@@ -53,14 +59,16 @@ def main():
         text = [l for l in lines if not l.startswith(".")]
         check(all(not l.startswith(("'", " ")) for l in lines), "a line opens with ' or space")
         check("odd \\- counts what starts a line, for .dots and 'quotes'" in lines,
-              "NAME joins the first paragraph")
+              "NAME is the summary line")
         check("\\&.dots and 'quotes'." in lines, "a leading dot escaped")
         check("'\\en'" in page and "\"a\\en\"" in page, "backslashes escaped as \\e")
         check("N\\-1" in page and "32-bit" in page and "\\-1 to end" in page,
               "minus signs and hyphens told apart")
         check('.SH "OUTSIDE THE CONTRACT"' in lines and ".SH METHOD" in lines,
               "labelled sections")
-        check(page.index(".SH COST") < page.index(".SH METHOD"), "fixed section order")
+        check(page.index(".SH COST") < page.index(".SH METHOD") <
+              page.index('.SH "OUTSIDE THE CONTRACT"') < page.index(".SH NOTES") <
+              page.index(".SH EXIT STATUS"), "fixed section order")
         check("In this order:" in page and ".nf" in lines, "qualifier and indented block")
         check(lines.count(".IP \\(bu 2") == 2 and "to a second line;" in lines,
               "list items with continuation lines")
@@ -74,13 +82,21 @@ def main():
             manpages.write_gzip(page.encode(), gz)
             check(manpages.lint(gz) == [], f"lint: {manpages.lint(gz)}")
 
-        with open(src, "w") as f:
-            f.write(HEADER.replace("// Cost: O(n).\n", ""))
-        try:
-            manpages.parse_header("odd", src)
-            check(False, "a header without Cost: is refused")
-        except manpages.HeaderError as e:
-            check("'Cost:'" in str(e) and src in str(e), "the refusal names file and label")
+        refused = {
+            "'Cost:'": HEADER.replace("// Cost: O(n).\n", ""),
+            "summary line": HEADER.replace("for .dots", "for " + "x" * 30),
+            "lower case": HEADER.replace("Method: `scan`", "Method: then `scan`"),
+            "repeats": HEADER.replace("The program counts", "Counts what starts a line, for"),
+            "buffers": HEADER.replace("Bytes up to", "Bytes from a buffer up to"),
+        }
+        for why, text in refused.items():
+            with open(src, "w") as f:
+                f.write(text)
+            try:
+                manpages.parse_header("odd", src)
+                check(False, f"a header out of shape is refused ({why})")
+            except manpages.HeaderError as e:
+                check(why in str(e) and src in str(e), f"the refusal names file and fault: {e}")
     print("manpages.py: all checks passed")
 
 

@@ -3,8 +3,8 @@
 // For each size n the program writes a block of 3n lines, each line holding
 // n copies of the token "JVQ".
 //
-// Input: T, then T sizes n, read as stream extraction reads 32-bit integers
-// (white space skipped, an optional sign, then decimal digits).
+// Input: T, then T sizes n, each a 32-bit decimal integer (white space
+// skipped, an optional sign, then decimal digits).
 // Output: Per case, 3n lines (3n a 32-bit product, wrapping) of n copies of
 // the token with nothing between them, each line ended with a newline.
 // Nothing separates the blocks. n of 0 or less writes no copy on a line, so
