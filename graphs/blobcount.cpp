@@ -202,99 +202,137 @@ bool read_row(int x) {
   return true;
 }
 
-// A run of non-'*' cells in one row, columns lo..hi, and whether one is '@'.
-struct run {
-  int lo, hi;
-  bool at;
+// Rows become bits, one per column (column j at bit j % 64 of word j / 64),
+// and the grid is joined a row at a time. With eight neighbours, every cell
+// of a column touches every cell of the next column in the same two rows, so
+// the groups that two rows make among themselves are the runs of the union
+// of their bits ("pair runs"). Each pair run is a node of a union-find; a
+// run of the row above lies in one pair run of the rows above it and in one
+// of this pair, and joining those two nodes, run by run, joins the groups.
+struct row_bits {
+  std::vector<uint64_t> open;         // the cells that are not '*'
+  std::vector<uint64_t> ends;         // the column just past each pair run
+  std::vector<std::size_t> next_end;  // per word, the first end at or after its start
+  std::vector<std::size_t> node;      // per end column, its pair run's node
 };
-std::vector<run> runs;
-std::vector<int> parent;  // union-find over the runs of the grid
+row_bits bits[2];                   // this row and the row above, by parity
+std::vector<uint64_t> at_bits;      // the '@' cells of this row
+std::vector<std::size_t> parent;    // the nodes of the grid
+std::vector<unsigned char> has_at;  // whether a root's group holds an '@'
 
-int find(int r) {
-  while (parent[r] != r) r = parent[r] = parent[parent[r]];
+// The root of node x. A node's parent is mostly itself or a root, so two
+// steps are taken without a test before the loop that halves the path.
+inline std::size_t find(std::size_t* up, std::size_t x) {
+  std::size_t r = up[up[x]];
+  while (up[r] != r) r = up[r] = up[up[r]];
   return r;
 }
 
-// One bit per byte of the 8 at q: set where the byte is c (the first byte is the lowest bit).
-unsigned bytes_equal(const char* q, char c) {
-  uint64_t w = load8(q);
+// One bit per byte of the word w: set where the byte is c (the first byte is the lowest bit).
+unsigned bytes_equal(uint64_t w, char c) {
   uint64_t x = w ^ (0x0101010101010101 * (unsigned char)c);  // 0 where the byte is c
   uint64_t zero = ~(((x & 0x7F7F7F7F7F7F7F7F) + 0x7F7F7F7F7F7F7F7F) | x) & 0x8080808080808080;
   return unsigned(((zero >> 7) * 0x0102040810204080) >> 56);
 }
 
-std::vector<uint64_t> open_bits, at_bits;  // one row: bit j for column j
-
-// Whether any bit lo..hi of `bits` is set.
-bool any_bit(const std::vector<uint64_t>& bits, int lo, int hi) {
-  for (int k = lo >> 6; k <= hi >> 6; ++k) {
-    uint64_t m = bits[std::size_t(k)];
-    if (k == lo >> 6) m &= ~uint64_t(0) << (lo & 63);
-    if (k == hi >> 6) m &= ~uint64_t(0) >> (63 - (hi & 63));
-    if (m) return true;
+// The cells 0..width-1 of a row as bits in `open` and `at_bits`; the
+// columns past width are '*'.
+void row_to_bits(const char* row, std::size_t width, std::vector<uint64_t>& open) {
+  for (std::size_t k = 0; k < open.size(); ++k) {
+    std::size_t j = k * 64, stop = std::min(j + 64, std::max(width, j));
+    uint64_t o = 0, at = 0;
+    for (; j + 8 <= stop; j += 8) {
+      uint64_t w = load8(row + j);
+      o |= uint64_t(~bytes_equal(w, '*') & 0xFF) << (j & 63);
+      at |= uint64_t(bytes_equal(w, '@')) << (j & 63);
+    }
+    for (; j < stop; ++j) {
+      o |= uint64_t(row[j] != '*') << (j & 63);
+      at |= uint64_t(row[j] == '@') << (j & 63);
+    }
+    open[k] = o;
+    at_bits[k] = at;
   }
-  return false;
 }
 
-// The runs of row x (columns 0..width-1), appended to `runs`. The row's cells
-// become bits, 8 at a time; its runs start and end where the bits change.
-void add_runs(int x, int width) {
-  const char* row = a[x].data();
-  std::size_t words = std::size_t(width) / 64 + 1;  // a spare bit past the last column
-  open_bits.assign(words, 0);
-  at_bits.assign(words, 0);
-  int j = 0;
-  for (; j + 8 <= width; j += 8) {
-    open_bits[std::size_t(j) >> 6] |= uint64_t(~bytes_equal(row + j, '*') & 0xFF) << (j & 63);
-    at_bits[std::size_t(j) >> 6] |= uint64_t(bytes_equal(row + j, '@')) << (j & 63);
-  }
-  for (; j < width; ++j) {
-    open_bits[std::size_t(j) >> 6] |= uint64_t(row[j] != '*') << (j & 63);
-    at_bits[std::size_t(j) >> 6] |= uint64_t(row[j] == '@') << (j & 63);
-  }
-  int lo = -1;  // the start of the run being walked, or -1 between runs
-  uint64_t carry = 0;
-  for (std::size_t k = 0; k < words; ++k) {
-    uint64_t change = open_bits[k] ^ ((open_bits[k] << 1) | carry);
-    carry = open_bits[k] >> 63;
-    for (; change; change &= change - 1) {
-      int at = int(k * 64) + std::countr_zero(change);
-      if (lo < 0) {
-        lo = at;
-      } else {
-        runs.push_back({lo, at - 1, any_bit(at_bits, lo, at - 1)});
-        lo = -1;
-      }
-    }
-  }
+// The node of the pair run that holds column p (the first end past p).
+inline std::size_t node_of(const row_bits& r, std::size_t p) {
+  std::size_t k = p >> 6;
+  uint64_t m = r.ends[k] & (~uint64_t(0) << (p & 63));
+  std::size_t here = (k << 6) + std::size_t(std::countr_zero(m)), later = r.next_end[k + 1];
+  return r.node[m ? here : later];
 }
 
 // The number of groups that hold an '@' among the cells of rows 0..rows-1,
 // row i holding the cells 0..width(i)-1 of a[i].
 int regions(int rows) {
-  runs.clear();
-  std::size_t above = 0, here = 0;  // where the runs of the row above and of this row start
+  auto width = [](int i) { return std::size_t(std::clamp<long long>(n, 0, (long long)a[i].size())); };
+  std::size_t widest = 0;
+  for (int i = 0; i < rows; ++i) widest = std::max(widest, width(i));
+  std::size_t words = widest / 64 + 1;  // a spare column past the widest row: every run ends
+  for (row_bits& r : bits) {
+    r.open.assign(words, 0);
+    r.ends.assign(words, 0);
+    r.next_end.assign(words + 1, 0);
+    r.node.resize(words * 64);
+  }
+  at_bits.assign(words, 0);
+  std::size_t nodes = 0;
+  int count = 0;  // the roots whose group holds an '@'
   for (int i = 0; i < rows; ++i) {
-    here = runs.size();
-    add_runs(i, int(std::clamp<long long>(n, 0, (long long)a[i].size())));
-    parent.resize(runs.size());
-    for (std::size_t k = here; k < runs.size(); ++k) parent[k] = int(k);
-    for (std::size_t u = above, v = here; u < here && v < runs.size();) {
-      if (runs[u].hi + 1 < runs[v].lo) {
-        ++u;
-      } else if (runs[v].hi + 1 < runs[u].lo) {
-        ++v;
-      } else {  // they touch: one group; the run that ends first touches nothing further
-        parent[find(int(v))] = find(int(u));
-        if (runs[u].hi < runs[v].hi) ++u;
-        else ++v;
+    const row_bits& above = bits[(i + 1) & 1];
+    row_bits& here = bits[i & 1];
+    row_to_bits(a[i].data(), width(i), here.open);
+    if (parent.size() < nodes + words * 64) {  // room for this row's nodes
+      parent.resize(2 * (nodes + words * 64));
+      has_at.resize(parent.size());
+    }
+    std::size_t* up = parent.data();
+    unsigned char* at = has_at.data();
+    // The pair runs, each a new node, which holds an '@' of this row when
+    // adding the '@' bits carries out of the run.
+    uint64_t shift_in = 0, carry = 0;
+    for (std::size_t k = 0; k < words; ++k) {
+      uint64_t u = above.open[k] | here.open[k];
+      uint64_t e = ~u & ((u << 1) | shift_in);
+      shift_in = u >> 63;
+      uint64_t sum = u + at_bits[k];
+      uint64_t c = sum < u;
+      sum += carry;
+      carry = c | (sum < carry);
+      uint64_t at_ends = sum & ~u;
+      here.ends[k] = e;
+      for (; e; e &= e - 1) {
+        int j = std::countr_zero(e);
+        here.node[k * 64 + std::size_t(j)] = nodes;
+        up[nodes] = nodes;
+        at[nodes] = (at_ends >> j) & 1;
+        count += at[nodes++];
       }
     }
-    above = here;
+    for (std::size_t k = words; k-- > 0;)
+      here.next_end[k] = here.ends[k] ? k * 64 + std::size_t(std::countr_zero(here.ends[k])) : here.next_end[k + 1];
+    // Each run of the row above joins its group to the pair run that holds
+    // it. Both kinds of run come in column order, so a pair run met before
+    // is the last one met, and its root is the root of the last union.
+    shift_in = 0;
+    std::size_t last = SIZE_MAX, last_root = 0;
+    for (std::size_t k = 0; k < words; ++k) {
+      uint64_t o = above.open[k];
+      uint64_t starts = o & ~((o << 1) | shift_in);
+      shift_in = o >> 63;
+      for (; starts; starts &= starts - 1) {
+        std::size_t p = k * 64 + std::size_t(std::countr_zero(starts));
+        std::size_t r = find(up, node_of(above, p)), u = node_of(here, p);
+        std::size_t t = u == last ? last_root : u;  // a new node is still a root
+        std::size_t older = std::min(r, t), newer = std::max(r, t);
+        count -= at[older] & at[newer] & (r != t);
+        at[older] |= at[newer];
+        up[newer] = older;  // the older root is mostly the larger group: paths stay short
+        last = u, last_root = older;
+      }
+    }
   }
-  int count = 0;
-  for (std::size_t k = 0; k < runs.size(); ++k) runs[find(int(k))].at |= runs[k].at;
-  for (std::size_t k = 0; k < runs.size(); ++k) count += parent[k] == int(k) && runs[k].at;
   return count;
 }
 
