@@ -214,6 +214,7 @@ struct row_bits {
   std::vector<uint64_t> ends;         // the column just past each pair run
   std::vector<std::size_t> next_end;  // per word, the first end at or after its start
   std::vector<std::size_t> node;      // per end column, its pair run's node
+  std::size_t used = 0;               // the words of `open` that may not be 0
 };
 row_bits bits[2];                   // this row and the row above, by parity
 std::vector<uint64_t> at_bits;      // the '@' cells of this row
@@ -235,10 +236,10 @@ unsigned bytes_equal(uint64_t w, char c) {
   return unsigned(((zero >> 7) * 0x0102040810204080) >> 56);
 }
 
-// The cells 0..width-1 of a row as bits in `open` and `at_bits`; the
-// columns past width are '*'.
-void row_to_bits(const char* row, std::size_t width, std::vector<uint64_t>& open) {
-  for (std::size_t k = 0; k < open.size(); ++k) {
+// The cells 0..width-1 of a row as the first `words` words of `open` and
+// `at_bits`; the columns past width are '*'.
+void row_to_bits(const char* row, std::size_t width, std::size_t words, uint64_t* open) {
+  for (std::size_t k = 0; k < words; ++k) {
     std::size_t j = k * 64, stop = std::min(j + 64, std::max(width, j));
     uint64_t o = 0, at = 0;
     for (; j + 8 <= stop; j += 8) {
@@ -269,28 +270,35 @@ int regions(int rows) {
   auto width = [](int i) { return std::size_t(std::clamp<long long>(n, 0, (long long)a[i].size())); };
   std::size_t widest = 0;
   for (int i = 0; i < rows; ++i) widest = std::max(widest, width(i));
-  std::size_t words = widest / 64 + 1;  // a spare column past the widest row: every run ends
-  for (row_bits& r : bits) {
-    r.open.assign(words, 0);
-    r.ends.assign(words, 0);
-    r.next_end.assign(words + 1, 0);
-    r.node.resize(words * 64);
+  for (row_bits& r : bits) {  // words past `used` are 0; a row above the first has none
+    std::fill_n(r.open.begin(), r.used, 0);
+    r.used = 0;
+    r.open.resize(widest / 64 + 1);
+    r.ends.resize(widest / 64 + 1);
+    r.next_end.resize(widest / 64 + 2);
+    r.node.resize(widest / 64 * 64 + 64);
   }
-  at_bits.assign(words, 0);
-  std::size_t nodes = 0;
-  int count = 0;  // the roots whose group holds an '@'
+  at_bits.resize(widest / 64 + 1);
+  std::size_t nodes = 0, words_above = 0;
+  long long count = 0;  // the roots whose group holds an '@'
   for (int i = 0; i < rows; ++i) {
     const row_bits& above = bits[(i + 1) & 1];
     row_bits& here = bits[i & 1];
-    row_to_bits(a[i].data(), width(i), here.open);
-    if (parent.size() < nodes + words * 64) {  // room for this row's nodes
-      parent.resize(2 * (nodes + words * 64));
+    // The words that hold this row and the row above, and a spare column
+    // past both, so that every run ends inside them.
+    std::size_t w = width(i), words = std::max(w / 64 + 1, words_above);
+    row_to_bits(a[i].data(), w, words, here.open.data());
+    for (std::size_t k = words; k < here.used; ++k) here.open[k] = 0;  // two rows up, wider
+    here.used = words;
+    words_above = w / 64 + 1;
+    if (parent.size() < nodes + words * 32 + 1) {  // room for this row's nodes
+      parent.resize(2 * (nodes + words * 32 + 1));
       has_at.resize(parent.size());
     }
     std::size_t* up = parent.data();
     unsigned char* at = has_at.data();
     // The pair runs, each a new node, which holds an '@' of this row when
-    // adding the '@' bits carries out of the run.
+    // adding the '@' bits carries out of the run (into the column past it).
     uint64_t shift_in = 0, carry = 0;
     for (std::size_t k = 0; k < words; ++k) {
       uint64_t u = above.open[k] | here.open[k];
@@ -333,7 +341,7 @@ int regions(int rows) {
       }
     }
   }
-  return count;
+  return int(count);
 }
 
 int main() {
