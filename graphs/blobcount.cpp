@@ -168,37 +168,46 @@ bool read_int(int& v) {
   return true;
 }
 
+// The end of the token at q within the block: its first white space, or e.
+char* token_end(char* q) {
+  while (q != e) {
+    if (e - q >= 8) {  // 8 bytes at once, to the first below '!'
+      uint64_t w = load8(q);
+      uint64_t low = (w - 0x2121212121212121) & ~w & 0x8080808080808080;
+      if (!low) {
+        q += 8;
+        continue;
+      }
+      q += std::countr_zero(low) >> 3;
+    }
+    if (is_space(*q)) break;
+    ++q;
+  }
+  return q;
+}
+
 // Reads one token into row x as "%s" would: its bytes, then a zero byte.
-std::string token;
+std::string token;  // the start of a token that runs past the block
 bool read_row(int x) {
   do
     while (is_space(*p)) ++p;
   while (p == e && refill());
   if (p == e) return false;
   token.clear();
-  do {  // the token's bytes in this block, then in the next while they run on
-    char* q = p;
-    while (q != e) {
-      if (e - q >= 8) {  // 8 bytes at once, to the first below '!'
-        uint64_t w = load8(q);
-        uint64_t low = (w - 0x2121212121212121) & ~w & 0x8080808080808080;
-        if (!low) {
-          q += 8;
-          continue;
-        }
-        q += std::countr_zero(low) >> 3;
-      }
-      if (is_space(*q)) break;
-      ++q;
-    }
+  char* q = token_end(p);
+  while (q == e) {  // keep the bytes, and read on while the token does
     token.append(p, q);
     p = q;
-  } while (p == e && refill());
+    if (!refill()) break;
+    q = token_end(p);
+  }
+  std::size_t length = token.size() + std::size_t(q - p);
   if (std::size_t(x) >= a.size()) a.resize(std::size_t(x) + 1, std::string(maxn, '\0'));
   std::string& row = a[x];
-  row.resize(std::max<std::size_t>(maxn, token.size() + 1), '\0');
-  std::copy(token.begin(), token.end(), row.begin());
-  row[token.size()] = '\0';
+  row.resize(std::max<std::size_t>(maxn, length + 1), '\0');
+  std::copy(p, q, std::copy(token.begin(), token.end(), row.begin()));
+  row[length] = '\0';
+  p = q;
   return true;
 }
 
