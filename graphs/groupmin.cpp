@@ -1,22 +1,24 @@
-// groupmin: the sum, over depth-first searches, of the cheapest cost that each
-// search reaches first.
+// groupmin: Sum of the cheapest first-reached cost per search
 //
-// Input: n and m, then n signed 64-bit costs for vertices 1..n, then m links
-// x y, read as scanf's "%d" and "%lld" read them, by a block reader of its
-// own. A link is stored once, from its smaller vertex to its larger one, and
-// searches follow links only in that direction.
-// Output: one line "%lld\n", the total. Vertices are taken in increasing
-// order; each one that no earlier search has reached starts a search, which
-// takes the smallest cost among its start and the vertices it reaches for the
-// first time. The total wraps in two's complement.
+// The program reads a graph of vertices with costs and runs a depth-first
+// search from every vertex, in increasing order, that no earlier search has
+// reached. Each search takes the smallest cost among its start and the
+// vertices it reaches for the first time, and the program writes the sum of
+// these minima.
+//
+// Input: The sizes n and m, then n signed 64-bit costs for vertices 1..n,
+// then m links x y, read as scanf's "%d" and "%lld" read them. A link is
+// stored once, from its smaller vertex to its larger one, and searches
+// follow links only in that direction.
+// Output: One line "%lld\n", the total, which wraps in two's complement.
 //
 // Cost: O(n + m) time; storage grows with the costs and links actually read.
 //
-// Method: `slove` is a depth-first search on an explicit stack that enters
-// the links of each vertex in list order, as the recursive search would, so a
+// Method: The search (`slove`) runs on an explicit stack that enters the
+// links of each vertex in list order, as the recursive search would, so a
 // chain of any length needs no call stack.
 //
-// Outside the contract: a link with an endpoint outside 1..n is read and
+// Outside the contract: A link with an endpoint outside 1..n is read and
 // dropped; n of any size is accepted, storage covering only the vertices
 // whose cost was read or that a link names, because every other vertex is
 // alone with cost 0 and adds 0. When a read fails (the input ends, or a token
@@ -24,6 +26,14 @@
 // costs not read stay 0, and a link whose second number is missing keeps the
 // second number of the link before it (0 if there is none), as the failed
 // conversion leaves it.
+//
+// A read that fails is taken as the end of the input there (the total is
+// still written); a write that fails stops the program. Either is the system
+// refusing, reported on standard error with status 1.
+//
+// Notes: The numbers are read by a block reader of its own in place of
+// scanf, converting as scanf does; the links are kept in one flat array
+// grouped by their smaller vertex, not a list per vertex.
 #include <cstdint>
 #include <cstdio>
 #include <utility>

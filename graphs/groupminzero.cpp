@@ -1,27 +1,28 @@
-// groupminzero: the sum, over depth-first searches, of the cheapest cost that
-// each search can reach, vertices shared between searches counting in each.
+// groupminzero: Sum of the cheapest reachable cost per search
 //
-// Input: n and m, then n signed 64-bit costs (the k-th is held at index k-1),
-// then m links x y of vertex numbers 1..n, read as scanf's "%d" and "%lld"
-// read them, by a block reader of its own. A link is stored once, at 0-based
-// indices, from its smaller index to its larger one, and searches follow
-// links only in that direction.
-// Output: one line "%lld\n", the total. Indices are taken in increasing
-// order; each one that no earlier search has entered starts a search, whose
-// result is the smallest cost among its start and every index reachable from
-// it, whether or not an earlier search entered that index. The total wraps in
-// two's complement.
+// The program reads a graph of vertices with costs and runs a depth-first
+// search from every vertex, in increasing order, that no earlier search has
+// entered. Each search takes the smallest cost among all the vertices it can
+// reach, vertices shared between searches counting in each, and the program
+// writes the sum of these minima.
+//
+// Input: The sizes n and m, then n signed 64-bit costs (the k-th is held at
+// index k-1), then m links x y of vertex numbers 1..n, read as scanf's "%d"
+// and "%lld" read them. A link is stored once, at 0-based indices, from its
+// smaller index to its larger one, and searches follow links only in that
+// direction.
+// Output: One line "%lld\n", the total, which wraps in two's complement.
 //
 // Cost: O(n + m) time; storage grows with the costs and links actually read.
 //
-// Method: the result of a search from an index depends only on the costs and
+// Method: The result of a search from an index depends only on the costs and
 // the links, so `slove` remembers it the first time it is found and every
 // later path into that index takes the remembered result instead of walking
 // the index's links again. The search runs on an explicit stack, so a chain
 // of any length needs no call stack. It enters (and flags) the same indices
 // as a search that walks every path.
 //
-// Outside the contract: a link from a vertex to itself adds no vertex to what
+// Outside the contract: A link from a vertex to itself adds no vertex to what
 // can be reached, so it is dropped (walked literally it would never end); a
 // link with an endpoint outside 1..n is read and dropped; n of any size is
 // accepted, storage covering only the vertices whose cost was read or that a
@@ -30,6 +31,14 @@
 // read would fail too, so reading stops there: costs not read stay 0, and a
 // link whose second number is missing keeps the second number of the link
 // before it (0 if there is none), as the failed conversion leaves it.
+//
+// A read that fails is taken as the end of the input there (the total is
+// still written); a write that fails stops the program. Either is the system
+// refusing, reported on standard error with status 1.
+//
+// Notes: The numbers are read by a block reader of its own in place of
+// scanf, converting as scanf does; the links are kept in one flat array
+// grouped by their smaller index, not a list per index.
 #include <cstdint>
 #include <cstdio>
 #include <utility>

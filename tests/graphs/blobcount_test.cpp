@@ -34,6 +34,8 @@ TEST(Blobcount, RegionsStartAtAtAndGrowThroughAllButStar) {
   EXPECT_TRUE(Produces("blobcount", grid({"@*@"}) + grid({"@.@"}) + grid({"...", "..."}) + "0 0\n",
                        "2\n1\n0\n"));
   EXPECT_TRUE(Produces("blobcount", grid({"@@@", "@@@"}) + "0 0\n", "1\n"));
+  // Arms that meet only in the last row, with and without an '@', are one region.
+  EXPECT_TRUE(Produces("blobcount", grid({"@*@*.*@", ".*.*.*.", "......."}) + "0 0\n", "1\n"));
   // Every other character, digits and letters included, joins regions.
   EXPECT_TRUE(Produces("blobcount", grid({"@*x*@", "*1*#*", "@*-*@"}) + "0 0\n", "1\n"));
   // Labels are cleared between grids: the same grid counts the same twice.
