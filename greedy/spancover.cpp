@@ -191,8 +191,9 @@ int main() {
     }
     rec[size++] = record(start, end);
   }
+  uint64_t* spare = nullptr;
   if (size > 1) {
-    uint64_t* spare = grow(nullptr, size);
+    spare = grow(nullptr, size);
     sort_by_start(rec, spare, size);
   }
 
@@ -216,5 +217,7 @@ int main() {
   if (reach >= T && printf("%d", int(count)) < 0) io_failed("write", errno);
   if (fflush(stdout) != 0) io_failed("write", errno);
   if (read_err != 0) io_failed("read", read_err);
+  std::free(rec);
+  std::free(spare);
   return 0;
 }
