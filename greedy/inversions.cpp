@@ -1,20 +1,24 @@
-// inversions: the number of inversions of each scenario's sequence.
+// inversions: Inversions of a sequence, counted per scenario
+//
+// For each scenario the program reads a sequence of numbers and writes,
+// under a numbered heading, how many pairs of positions i < j hold a value at
+// i strictly greater than the value at j. Equal values form no pair.
 //
 // Input: T, then T scenarios, each n followed by n signed 64-bit values,
-// read as scanf takes them: T and n as "%d" (a value beyond the 64-bit range
-// clamped to it, then cut to its low 32 bits), the values as "%lld" (clamped
-// to the 64-bit range). The reader takes the bytes through the C++ stream's
-// buffer (not synchronised with stdio; nothing else reads them), a block of
-// what is ready at a time.
-// Output: per scenario, "Scenario #%lld:\n%lld\n" with the heading number
+// read as scanf reads them (white space skipped, an optional sign, then
+// decimal digits): T and n as "%d" (a value beyond the 64-bit range clamped
+// to it, then cut to its low 32 bits), the values as "%lld" (clamped to the
+// 64-bit range).
+// Output: Per scenario, "Scenario #%lld:\n%lld\n" with the heading number
 // (1, 2, 3, ... over the whole run) and the number of position pairs i < j
 // whose value at i is strictly greater than the value at j.
 //
-// Method: a merge sort counts the pairs: when the merge takes a value from
+// Cost: O(n log n) per scenario, after reading.
+//
+// Method: A merge sort counts the pairs: when the merge takes a value from
 // the right half because it is strictly smaller than the next value of the
 // left half, it forms a pair with every value still waiting in the left half.
 // Equal values are taken from the left first and so never form a pair.
-// Cost: O(n log n) per scenario, after reading (a buffered reader of its own).
 //
 // Outside the contract: T of 0 or less writes nothing. Storage grows with
 // the values read, so n above 1,005 gets its natural count. When a read
@@ -23,6 +27,16 @@
 // written, and neither is any later one; a scenario whose values run out is
 // written with the values not read taken as 0, as the zero-filled storage
 // leaves them, and ends the run.
+//
+// A read that fails is taken as the end of the input there (the lines due
+// for what was read are written); a write that fails stops the program at
+// once. Either is the system refusing, reported on standard error with
+// status 1.
+//
+// Notes: The numbers are read by a reader of its own, eight digits at a
+// time, from the C++ stream's buffer (not synchronised with stdio; nothing
+// else reads them), a block of what is ready at a time, so a read waits only
+// when no byte is there, as scanf does.
 #include <algorithm>
 #include <bit>
 #include <cstdint>

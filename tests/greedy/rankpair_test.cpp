@@ -67,6 +67,30 @@ TEST(Rankpair, ManyTiesFollowTheStandardSort) {
   }
 }
 
+TEST(Rankpair, OneTieAmongDistinctValues) {
+  // A single pair of equal values among thousands of distinct ones, placed
+  // where the standard sort puts the later of the two first.
+  suite::Rng rng(4204);
+  for (int attempt = 0; attempt < 200; ++attempt) {
+    std::vector<long long> a(3000), b(3000);
+    for (auto& x : a) x = (long long)rng.bits();
+    for (auto& x : b) x = (long long)rng.bits();
+    std::size_t first = std::size_t(rng.range(0, 2998)), second = std::size_t(rng.range(first + 1, 2999));
+    b[second] = b[first];
+    struct rec {
+      long long value, index;
+    };
+    std::vector<rec> order;
+    for (std::size_t i = 0; i < b.size(); ++i) order.push_back({b[i], (long long)i});
+    std::sort(order.begin(), order.end(), [](rec x, rec y) { return x.value < y.value; });
+    auto at = std::find_if(order.begin(), order.end(), [&](rec r) { return r.value == b[first]; });
+    if (at->index == (long long)first) continue;
+    EXPECT_TRUE(Produces("rankpair", sequences(a, b), sorted_trace(a, b)));
+    return;
+  }
+  FAIL() << "no arrangement where the standard sort swaps the tie";
+}
+
 TEST(Rankpair, OutOfContractInput) {
   // Values missing at the end of the input are 0.
   EXPECT_TRUE(Produces("rankpair", "3\n5 -1 2\n7", sorted_trace({5, -1, 2}, {7, 0, 0})));

@@ -1,8 +1,33 @@
+#include <algorithm>
+
 #include "support/runner.hpp"
 
 namespace {
 
 using suite::Produces;
+
+// The cover by the plain method: the intervals sorted by start ascending, ties
+// by end descending, then the greedy scan over them.
+std::string literal_cover(long long t, std::vector<std::pair<int, int>> spans) {
+  std::sort(spans.begin(), spans.end(), [](auto x, auto y) {
+    return x.first == y.first ? x.second > y.second : x.first < y.first;
+  });
+  long long reach = 0, count = 0;
+  std::size_t pos = 0;
+  while (reach < t) {
+    long long target = reach + 1;
+    for (std::size_t i = pos; i < spans.size(); ++i) {
+      if (spans[i].first > target) {
+        pos = i;
+        break;
+      }
+      reach = std::max<long long>(reach, spans[i].second);
+    }
+    if (reach < target) return "-1\n";
+    ++count;
+  }
+  return std::to_string(count);
+}
 
 TEST(Spancover, CountHasNoNewlineButMinusOneHas) {
   EXPECT_TRUE(Produces("spancover", "0 0\n", "0"));
@@ -37,6 +62,25 @@ TEST(Spancover, EndAtTheLargestPosition) {
   EXPECT_TRUE(Produces("spancover", "2 2147483647\n1 5\n6 2147483646\n", "-1\n"));
 }
 
+TEST(Spancover, MatchesTheSortedScanOnRandomIntervals) {
+  suite::Rng rng(4101);
+  for (int round = 0; round < 120; ++round) {
+    int n = int(rng.range(0, rng.chance(10) ? 25005 : 30));
+    long long t = rng.chance(10) ? rng.range(-2, 2) : rng.range(1, rng.chance(50) ? 40 : 2147483647);
+    long long lo = rng.chance(20) ? INT32_MIN : -3, hi = std::min<long long>(t + 3, INT32_MAX);
+    std::vector<std::pair<int, int>> spans;
+    std::string input = std::to_string(n) + " " + std::to_string(t) + "\n";
+    for (int i = 0; i < n; ++i) {
+      int start = int(rng.range(lo, hi));
+      int end = int(rng.chance(10) ? rng.range(lo, hi) : std::min<long long>(hi, start + rng.range(0, hi / 8 + 2)));
+      spans.push_back({start, end});
+      input += std::to_string(start) + " " + std::to_string(end) + "\n";
+    }
+    SCOPED_TRACE(input.substr(0, 200));
+    ASSERT_TRUE(Produces("spancover", input, literal_cover(t, spans)));
+  }
+}
+
 TEST(Spancover, OutOfContractInput) {
   // 40,000 intervals of two positions each, given in reverse.
   std::string many = "40000 80000\n";
@@ -46,6 +90,13 @@ TEST(Spancover, OutOfContractInput) {
   EXPECT_TRUE(Produces("spancover", "5 4\n1 2\n3", "-1\n"));
   EXPECT_TRUE(Produces("spancover", "5 4\n1 2\n3 4", "2"));
   EXPECT_TRUE(Produces("spancover", "2147483647 3\n1 3\n", "1"));
+  // Numbers keep the low 32 bits of their value saturated at 64 bits: T is
+  // 5 and the start 1, then an end of -1, then a T of -1 (not 5, as a wrap
+  // would give); a T that is not a number stays 0.
+  EXPECT_TRUE(Produces("spancover", "1 4294967301\n-4294967295 5\n", "1"));
+  EXPECT_TRUE(Produces("spancover", "2 5\n1 3\n4 " + std::string(40, '1') + "\n", "-1\n"));
+  EXPECT_TRUE(Produces("spancover", "1 18446744073709551621\n1 9\n", "0"));
+  EXPECT_TRUE(Produces("spancover", "2 +-5\n1 5\n", "0"));
 }
 
 }  // namespace
