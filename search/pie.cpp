@@ -337,38 +337,47 @@ int N, F;
 double cal(double r) { return rd(rd(r * r) * pie); }
 
 // The bit patterns of doubles that are neither negative nor nan, as
-// integers, order as the doubles do. The areas are dealt into 2048 ranges of
-// those patterns, between the least and the greatest, by one counting pass,
-// and each range is then sorted on its own.
+// integers, order as the doubles do. The areas are sorted by three stable
+// counting passes of 12 bits over the 36 highest bits in which they differ,
+// lowest first; areas that agree in all of those (rare: their relative
+// difference is below 2^-35) are then sorted among themselves in full. Few
+// areas take std::sort.
 void sort_areas() {
-  constexpr size_t kRanges = 2048;
   size_t n = cake.size();
   if (n < 256) {
     std::sort(cake.begin(), cake.end());
     return;
   }
-  auto bits = [](double a) {
-    uint64_t k;
-    std::memcpy(&k, &a, sizeof k);
-    return k;
-  };
-  uint64_t least = UINT64_MAX, most = 0;
-  for (double a : cake) {
-    least = std::min(least, bits(a));
-    most = std::max(most, bits(a));
+  static std::vector<uint64_t> keys, spare;
+  keys.resize(n);
+  spare.resize(n);
+  uint64_t* from = keys.data();
+  uint64_t* to = spare.data();
+  std::memcpy(from, cake.data(), n * sizeof(double));
+  uint64_t differ = 0;
+  for (size_t i = 0; i < n; ++i) differ |= from[i] ^ from[0];
+  const int low = std::max(0, int(std::bit_width(differ)) - 36);
+  static uint32_t count[3][1 << 12];  // n is below 2^31
+  std::memset(count, 0, sizeof count);
+  for (size_t i = 0; i < n; ++i) {
+    uint64_t k = from[i] >> low;
+    ++count[0][k & 0xFFF];
+    ++count[1][k >> 12 & 0xFFF];
+    ++count[2][k >> 24 & 0xFFF];
   }
-  int shift = std::max(0, int(std::bit_width(most - least)) - 11);
-  static std::vector<size_t> start(kRanges);
-  static std::vector<double> dealt;
-  std::fill(start.begin(), start.end(), 0);
-  for (double a : cake) ++start[(bits(a) - least) >> shift];
-  size_t sum = 0;
-  for (size_t& s : start) sum += std::exchange(s, sum);
-  dealt.resize(n);
-  for (double a : cake) dealt[start[(bits(a) - least) >> shift]++] = a;
-  for (size_t r = 0, from = 0; r < kRanges; from = start[r++])
-    if (start[r] - from > 1) std::sort(dealt.begin() + std::ptrdiff_t(from), dealt.begin() + std::ptrdiff_t(start[r]));
-  cake.swap(dealt);
+  for (int d = 0; d < 3; ++d) {
+    uint32_t (&c)[1 << 12] = count[d];
+    const int shift = low + 12 * d;
+    uint32_t sum = 0;
+    for (uint32_t& b : c) sum += std::exchange(b, sum);
+    for (size_t i = 0; i < n; ++i) to[c[from[i] >> shift & 0xFFF]++] = from[i];
+    std::swap(from, to);
+  }
+  for (size_t i = 0, j; low > 0 && i < n; i = j) {
+    for (j = i + 1; j < n && from[j] >> low == from[i] >> low;) ++j;
+    if (j - i > 1) std::sort(from + i, from + j);
+  }
+  std::memcpy(cake.data(), from, n * sizeof(double));
 }
 
 // The slices an area gives: the quotient truncated, 2^31 standing for any
