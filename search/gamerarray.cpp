@@ -1,14 +1,14 @@
-// gamerarray: Least total that covers every value's shortfall
+// gamerarray: Smallest x whose total shortfall over the values reaches x
 //
 // The program reads n integers and writes the smallest x, not below 0 nor
 // below any value read, for which the total shortfall, the sum over all
 // values v of (x - v), is at least x itself. It searches x by bisection
 // between the largest value and 1,000,000,000.
 //
-// Input: A count n, then n values, whitespace-separated, each read as stream
-// extraction into a signed 64-bit integer takes it (white space, an optional
-// sign, decimal digits). Anything after the n values is ignored; n of 0 or
-// less reads nothing.
+// Input: A count n, then n values, whitespace-separated, each read as the
+// extraction operator >> reads a signed 64-bit integer (white space, an
+// optional sign, decimal digits). Anything after the n values is ignored; n
+// of 0 or less reads nothing.
 // Output: The answer as a signed 64-bit integer and a newline: 1000000001
 // when no x up to 1,000,000,000 qualifies, and the largest value itself when
 // that is above 1,000,000,000.
