@@ -309,7 +309,7 @@ inline const char* digits(const char* q, uint64_t& m, int& count) {
 // The plain form followed by white space in the block is converted here
 // (digits below 10^15 divided by an exact power of ten, one rounding: the
 // nearest double, as strtod gives); everything else goes the slow way.
-int scan_radius(double& r) {
+[[gnu::always_inline]] inline int scan_radius(double& r) {
   if (skip_space() == EOF) return EOF;
   const char* p = buf + pos;
   bool neg = *p == '-';
@@ -349,36 +349,39 @@ void sort_areas() {
     std::sort(cake.begin(), cake.end());
     return;
   }
-  static std::vector<uint64_t> keys, spare;
-  keys.resize(n);
+  auto bits = [](const double& a) {
+    uint64_t k;
+    std::memcpy(&k, &a, sizeof k);
+    return k;
+  };
+  static std::vector<double> spare;
   spare.resize(n);
-  uint64_t* from = keys.data();
-  uint64_t* to = spare.data();
-  std::memcpy(from, cake.data(), n * sizeof(double));
+  double* from = cake.data();
+  double* to = spare.data();
   uint64_t differ = 0;
-  for (size_t i = 0; i < n; ++i) differ |= from[i] ^ from[0];
+  for (size_t i = 0; i < n; ++i) differ |= bits(from[i]) ^ bits(from[0]);
   const int low = std::max(0, int(std::bit_width(differ)) - 36);
   static uint32_t count[3][1 << 12];  // n is below 2^31
   std::memset(count, 0, sizeof count);
   for (size_t i = 0; i < n; ++i) {
-    uint64_t k = from[i] >> low;
+    uint64_t k = bits(from[i]) >> low;
     ++count[0][k & 0xFFF];
     ++count[1][k >> 12 & 0xFFF];
     ++count[2][k >> 24 & 0xFFF];
   }
   for (int d = 0; d < 3; ++d) {
-    uint32_t (&c)[1 << 12] = count[d];
+    uint32_t(&c)[1 << 12] = count[d];
     const int shift = low + 12 * d;
     uint32_t sum = 0;
     for (uint32_t& b : c) sum += std::exchange(b, sum);
-    for (size_t i = 0; i < n; ++i) to[c[from[i] >> shift & 0xFFF]++] = from[i];
+    for (size_t i = 0; i < n; ++i) to[c[bits(from[i]) >> shift & 0xFFF]++] = from[i];
     std::swap(from, to);
   }
+  cake.swap(spare);  // three passes: the sorted areas are in spare
   for (size_t i = 0, j; low > 0 && i < n; i = j) {
-    for (j = i + 1; j < n && from[j] >> low == from[i] >> low;) ++j;
-    if (j - i > 1) std::sort(from + i, from + j);
+    for (j = i + 1; j < n && bits(cake[j]) >> low == bits(cake[i]) >> low;) ++j;
+    if (j - i > 1) std::sort(cake.begin() + std::ptrdiff_t(i), cake.begin() + std::ptrdiff_t(j));
   }
-  std::memcpy(cake.data(), from, n * sizeof(double));
 }
 
 // The slices an area gives: the quotient truncated, 2^31 standing for any
