@@ -176,22 +176,19 @@ void sort_positions() {
     return;
   }
   constexpr int kDigits = 6;  // 6 * 11 bits cover 64
-  const uint64_t flip = uint64_t(1) << 63;
-  std::vector<uint64_t> key(n), spare(n);
+  auto key = [](long long v) { return uint64_t(v) ^ uint64_t(1) << 63; };
+  std::vector<long long> spare(n);
   std::vector<size_t> count(kDigits << 11);
-  for (size_t i = 0; i < n; ++i) {
-    key[i] = uint64_t(stall[i]) ^ flip;
-    for (int d = 0; d < kDigits; ++d) ++count[size_t(d << 11) + (key[i] >> (11 * d) & 0x7FF)];
-  }
+  for (long long v : stall)
+    for (int d = 0; d < kDigits; ++d) ++count[size_t(d << 11) + (key(v) >> (11 * d) & 0x7FF)];
   for (int d = 0; d < kDigits; ++d) {
     size_t* c = &count[size_t(d << 11)];
-    if (c[key[0] >> (11 * d) & 0x7FF] == n) continue;
+    if (c[key(stall[0]) >> (11 * d) & 0x7FF] == n) continue;
     size_t sum = 0;
     for (size_t b = 0; b < 0x800; ++b) sum += std::exchange(c[b], sum);
-    for (uint64_t k : key) spare[c[k >> (11 * d) & 0x7FF]++] = k;
-    key.swap(spare);
+    for (long long v : stall) spare[c[key(v) >> (11 * d) & 0x7FF]++] = v;
+    stall.swap(spare);
   }
-  for (size_t i = 0; i < n; ++i) stall[i] = (long long)(key[i] ^ flip);
 }
 
 // The first position after stall[at] that lies at least d past it, found
@@ -218,6 +215,7 @@ bool check(int64_t d) {
 
 int main() {
   if (scan_int(N) == 1) scan_int(C);  // "%d%d": a failed first number leaves C unread
+  stall.reserve(size_t(std::clamp(N, 1, kCapacity)));
   for (int i = 0; i < N; ++i) {
     long long v = 0;
     if (scan_ll(v) != 1) break;
