@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,29 @@ TEST(Gamerarray, BeyondTheCapacity) {
   std::string in = "100010\n";
   for (int i = 0; i < 100010; ++i) in += "100007 ";
   EXPECT_TRUE(Produces("gamerarray", in, "100008\n"));
+}
+
+// Values of every size, wrapping sums included, against the bisection done
+// literally: every check sums x - v over all values in 64-bit wrapping
+// arithmetic.
+TEST(Gamerarray, MatchesLiteralBisection) {
+  suite::Rng rng(22);
+  for (int round = 0; round < 60; ++round) {
+    std::vector<long long> values(rng.range(0, 40));
+    for (long long& v : values)
+      v = rng.chance(20) ? rng.range(INT64_MIN, INT64_MAX) : rng.range(-5, rng.chance(50) ? 2000000000 : 100);
+    long long lo = 0, hi = 1000000000;
+    std::string in = std::to_string(values.size()) + "\n";
+    for (long long v : values) lo = std::max(lo, v), in += std::to_string(v) + " ";
+    while (lo <= hi) {
+      long long mid = (lo + hi) >> 1;
+      unsigned long long sum = 0;
+      for (long long v : values) sum += (unsigned long long)mid - (unsigned long long)v;
+      if ((long long)sum >= mid) hi = mid - 1;
+      else lo = mid + 1;
+    }
+    ASSERT_TRUE(Produces("gamerarray", in, std::to_string(lo) + "\n")) << in;
+  }
 }
 
 }  // namespace

@@ -47,4 +47,29 @@ TEST(Stallgap, MatchesEveryGapTried) {
   }
 }
 
+// Hundreds of positions, negative ones and repeats among them, against the
+// bisection done literally: the sum of the bounds halved toward zero, and
+// every check a greedy walk over all positions.
+TEST(Stallgap, MatchesLiteralBisection) {
+  suite::Rng rng(38);
+  for (int round = 0; round < 40; ++round) {
+    std::vector<long long> pos(rng.range(256, 2000));
+    long long spread = rng.chance(50) ? 1000 : 1000000000000;
+    for (long long& p : pos) p = rng.range(-spread, spread);
+    long long c = rng.chance(10) ? rng.range(-1, 2) : rng.range(2, 300);
+    std::vector<long long> sorted = pos;
+    std::sort(sorted.begin(), sorted.end());
+    long long lo = sorted.front(), hi = sorted.back();
+    while (lo <= hi) {
+      long long mid = (lo + hi) / 2, placed = 1, last = sorted[0];
+      for (size_t i = 1; i < sorted.size(); ++i)
+        if (sorted[i] - last >= mid) ++placed, last = sorted[i];
+      if (placed >= c) lo = mid + 1;
+      else hi = mid - 1;
+    }
+    std::string in = input_of(pos, c);
+    ASSERT_TRUE(Produces("stallgap", in, std::to_string(hi) + "\n")) << in.substr(0, 200);
+  }
+}
+
 }  // namespace
