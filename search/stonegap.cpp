@@ -39,12 +39,13 @@
 // array. When a read fails (the input ends or a token is not a number),
 // reading stops: with A up to 1,000,005 the unread positions are 0, as in a
 // zero-filled array; beyond that, the positions end at the last one read.
+#include <unistd.h>
+
 #include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <iostream>
 #include <limits>
 #include <memory>
 #include <utility>
@@ -64,35 +65,30 @@ std::vector<long long> stones;
 long long A = 0;
 long long B = 0;
 
-// The input, a block at a time: a block is what the stream's buffer holds
-// after at most one read of the file, so a read waits only when no byte is
-// there, as scanf does. The byte after a block is 0, neither a digit nor white
-// space, so a scan stops there without testing for the end; 8 bytes from any
-// place up to it may be loaded.
-constexpr std::streamsize kBlock = 1 << 16;
+// The input, a block at a time: a block is what one read of file descriptor
+// 0 returns, so a read waits only when no byte is there, as scanf does. The byte
+// after a block is 0, neither a digit nor white space, so a scan stops there
+// without testing for the end; 8 bytes from any place up to it may be loaded.
+constexpr std::size_t kBlock = 1 << 16;
 char buf[kBlock + 8];
 char* p = buf;
 char* e = buf;
 
-// A read that fails ends the input there, as though it had been cut: the
-// stream's buffer throws where the read failed, no read is tried after it,
-// and the failure is reported at exit. Only sgetc, refilling the stream's
-// buffer with one read, can fail; sgetn then copies what in_avail says the
-// buffer holds and reads nothing, so every byte read before the failure is
-// used. (An sgetn beyond the buffer reads the file directly, as often as it
-// takes, and a failure part way would drop the bytes already brought in.)
+// A read that fails ends the input there, as though it had been cut: every
+// byte read before it has been used, no read is tried after it, and the
+// failure is reported at exit.
 int read_err;  // errno of the failed read
 
 bool refill() {
   if (read_err != 0) return false;
-  std::streambuf* in = std::cin.rdbuf();
-  try {
-    if (in->sgetc() == std::char_traits<char>::eof()) return false;
-    e = buf + in->sgetn(buf, std::min(in->in_avail(), kBlock));
-  } catch (const std::ios_base::failure&) {
-    read_err = errno;  // still that of the failed read
+  ssize_t got;
+  do got = read(0, buf, kBlock);
+  while (got < 0 && errno == EINTR);
+  if (got <= 0) {
+    if (got < 0) read_err = errno;
     return false;
   }
+  e = buf + got;
   *e = 0;
   p = buf;
   return true;
@@ -243,7 +239,6 @@ bool check(int64_t d) {
 }
 
 int main() {
-  std::ios::sync_with_stdio(false);
   if (read_ll(A)) read_ll(B);
   stones.reserve(size_t(std::clamp(A, 0LL, kCapacity)));
   for (long long i = 0; i < A; ++i) {
