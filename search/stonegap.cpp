@@ -121,9 +121,10 @@ long long A = 0;
 long long B = 0;
 
 // The input, a block at a time: a block is what one read of file descriptor
-// 0 returns, so a read waits only when no byte is there, as scanf does. The byte
-// after a block is 0, neither a digit nor white space, so a scan stops there
-// without testing for the end; 8 bytes from any place up to it may be loaded.
+// 0 returns, so a read waits only when no byte is there, as scanf does.
+// The byte after a block is 0, neither a digit nor white space, so a scan
+// stops there without testing for the end; 8 bytes from any place up to it
+// may be loaded.
 constexpr std::size_t kBlock = 1 << 16;
 char buf[kBlock + 8];
 char* p = buf;
