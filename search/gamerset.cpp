@@ -1,14 +1,21 @@
-// gamerset: the smallest x, not below 0 nor below any value read, for which
-// the total shortfall, the sum over all values v of (x - v), is at least x;
-// 1000000001 when no x up to 1,000,000,000 qualifies.
+// gamerset: Smallest x whose total shortfall below x reaches x
 //
-// Input: a count n, then n values, whitespace-separated, each read as stream
-// extraction into a signed 64-bit integer would take it (white space, an
-// optional sign, decimal digits). Anything after the n values is ignored; n
-// of 0 or less reads nothing.
-// Output: the answer as a signed 64-bit integer, then std::endl.
+// The program reads n values and writes the smallest x, not below 0 nor
+// below any value read, for which the total shortfall, the sum over all
+// values v of (x - v), is at least x; 1000000001 when no x up to
+// 1,000,000,000 qualifies.
 //
-// Method: each value v counts in a 32-bit counter of its own (`gamers` for 0
+// Input: A count n, then n values, whitespace-separated, each read as
+// extraction with >> into a signed 64-bit integer takes it (white space, an
+// optional sign, decimal digits). The contract holds values from 0 to
+// 9,999,999. Anything after the n values is ignored; n of 0 or less reads
+// nothing.
+// Output: The answer as a signed 64-bit integer, then std::endl (a newline
+// and a flush).
+//
+// Cost: O(n) to read, then at most 30 checks of O(1).
+//
+// Method: Each value v counts in a 32-bit counter of its own (`gamers` for 0
 // to 9,999,999); a counter wraps at 32 bits and enters the sums widened with
 // its sign. Bisection on x over [temp, 1e9], temp being the largest value and
 // at least 0: mid is the sum of the bounds shifted right one bit; check(mid)
@@ -19,10 +26,8 @@
 // both wrapping: two sums kept while reading, so each check costs O(1). A
 // counter can only wrap when n is 2^31 or more; below that every count is
 // exact, C is n and W the sum of the values, and no counter is kept at all.
-// Cost: O(n) to read (a buffered reader of its own, taking the stream's
-// bytes as they come), then at most 30 checks of O(1).
 //
-// Outside the contract: a value below 0 or above 9,999,999 has no counter in
+// Outside the contract: A value below 0 or above 9,999,999 has no counter in
 // `gamers`; it is counted in a map of its own (32-bit counters like the
 // others) and joins the sums the same way, so such input gets the answer
 // that the plain sum over all values gives. When a read fails (the input
@@ -31,6 +36,19 @@
 // elements of a zero-filled array would; they are added to the counter of 0
 // at once, not read one by one, so a huge n ends at once. An n that cannot
 // be read counts as 0.
+//
+// A read that fails is taken as the end of the input there (the values read
+// before it are used); a write that fails stops the program at once. Either
+// is the system refusing, reported on standard error with status 1.
+//
+// Notes: The values are read by a reader of its own: blocks of up to 64 KB,
+// each what one read of file descriptor 0 returns (so the program waits only
+// when no byte is there), a zero byte after each as a sentinel, eight digits
+// converted at once from a word loaded as little-endian. No read is tried
+// after a failed one. The output goes through the C++ output, not
+// synchronised with stdio.
+#include <unistd.h>
+
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -70,35 +88,31 @@ inline void count(int64_t v, uint64_t k) {
 
 bool check(int64_t x) { return int64_t(C * uint64_t(x) - W) >= x; }
 
-// The input, a block at a time: a block is what the stream's buffer holds
-// after at most one read of the file, so a read waits only when no byte is
-// there, as extraction does. The byte after a block is 0, neither a digit nor white
-// space, so a scan stops there without testing for the end; 8 bytes from any
-// place up to it may be loaded.
-constexpr std::streamsize kBlock = 1 << 16;
+// The input, a block at a time: a block is what one read of file descriptor
+// 0 returns, so a read waits only when no byte is there, as extraction does.
+// The byte after a block is 0, neither a digit nor white space, so a scan
+// stops there without testing for the end; 8 bytes from any place up to it
+// may be loaded.
+constexpr std::size_t kBlock = 1 << 16;
 char buf[kBlock + 8];
 char* p = buf;
 char* e = buf;
 
-// A read that fails ends the input there, as though it had been cut: the
-// stream's buffer throws where the read failed, no read is tried after it,
-// and the failure is reported at exit. Only sgetc, refilling the stream's
-// buffer with one read, can fail; sgetn then copies what in_avail says the
-// buffer holds and reads nothing, so every byte read before the failure is
-// used. (An sgetn beyond the buffer reads the file directly, as often as it
-// takes, and a failure part way would drop the bytes already brought in.)
+// A read that fails ends the input there, as though it had been cut: every
+// byte read before it has been used, no read is tried after it, and the
+// failure is reported at exit.
 int read_err;  // errno of the failed read
 
 bool refill() {
   if (read_err != 0) return false;
-  std::streambuf* in = std::cin.rdbuf();
-  try {
-    if (in->sgetc() == std::char_traits<char>::eof()) return false;
-    e = buf + in->sgetn(buf, std::min(in->in_avail(), kBlock));
-  } catch (const std::ios_base::failure&) {
-    read_err = errno;  // still that of the failed read
+  ssize_t got;
+  do got = read(0, buf, kBlock);
+  while (got < 0 && errno == EINTR);
+  if (got <= 0) {
+    if (got < 0) read_err = errno;
     return false;
   }
+  e = buf + got;
   *e = 0;
   p = buf;
   return true;

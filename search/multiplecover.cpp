@@ -1,23 +1,34 @@
-// multiplecover: the smallest top value h from 1 to 3,000,000 such that n
-// distinct multiples of 2 and m distinct multiples of 3, all different from
-// one another, can be chosen from 1 to h; 3000001 when none is.
+// multiplecover: Smallest top with n multiples of 2 and m of 3, all distinct
 //
-// Input: n and m extracted with >> as signed 32-bit integers. A number
-// missing at the end, or not a number, is 0, and so is m after it; a number
-// beyond the 32-bit range is taken as the nearest limit (and m after it is
-// 0). Standard streams only, not synchronised with the C functions.
-// Output: lo after the bisection, then std::endl (a newline and a flush).
+// The program reads two counts n and m and writes the smallest top value h,
+// from 1 to 3,000,000, such that n distinct multiples of 2 and m distinct
+// multiples of 3, all different from one another, can be chosen from 1 to h;
+// 3000001 when no h up to 3,000,000 is large enough.
 //
-// Cost: at most 22 constant-time steps.
+// Input: The counts n and m, extracted with >> as signed 32-bit integers. A
+// number missing at the end, or not a number, is 0, and so is m after it; a
+// number beyond the 32-bit range is taken as the nearest limit (and m after
+// it is 0).
+// Output: The final lo of the bisection, then std::endl (a newline and a
+// flush).
 //
-// Method: bisection over [1, 3000000] with mid = (lo + hi) / 2: on success
+// Cost: At most 22 constant-time steps.
+//
+// Method: Bisection over [1, 3000000] with mid = (lo + hi) / 2: on success
 // hi = mid - 1, otherwise lo = mid + 1. check(mid) holds when, up to mid,
 // the multiples of 2 or 3 number at least n + m, the multiples of 2 at least
 // n and the multiples of 3 at least m. The divisions are 32-bit and
 // truncate; n + m wraps at 32 bits.
 //
-// Outside the contract: nothing is left open; counts at the 32-bit limits
+// Outside the contract: Nothing is left open; counts at the 32-bit limits
 // take part through the wrapped sum n + m.
+//
+// A read that fails is taken as the end of the input there; a write that
+// fails stops the program at once. Either is the system refusing, reported
+// on standard error with status 1.
+//
+// Notes: Input and output go through the C++ standard input and output, not
+// synchronised with the C functions.
 #include <cstdint>
 #include <iostream>
 #include <cerrno>

@@ -1,34 +1,46 @@
-// recipemax: the largest number of copies of a recipe, from 1 to 10^13 + 2,
-// that the stock and the money can make when missing units are bought at
-// their prices; 0 when not even one copy can be made.
+// recipemax: Most copies of a recipe that stock and money can make
 //
-// Input: the recipe line, read character by character with getchar up to the
-// first '\n', '\r' or zero byte (consumed, not counted): each 'B', 'S' and 'C'
-// is one unit of that ingredient, every other byte (spaces, tabs, lower case,
-// 0xFF) is skipped. Then seven integers extracted with >> as signed 64-bit
-// values: the stock of B, S and C, their unit prices, and the money. A
-// number missing at the end, or a token that is not a number, leaves 0 there
-// and in every number after it (the stream has failed); a number beyond the
-// 64-bit range is taken as the nearest limit, and the stream fails there too.
+// The program reads a recipe line, the units of each ingredient in stock,
+// their unit prices and the money available, and writes the largest number
+// of copies of the recipe, from 1 to 10^13 + 2, that can be made when
+// missing units are bought at their prices; 0 when not even one copy can be
+// made.
+//
+// Input: The recipe line, read character by character with getchar up to
+// the first '\n', '\r' or zero byte (consumed, not counted): each 'B', 'S'
+// and 'C' is one unit of that ingredient, every other byte (spaces, tabs,
+// lower case, 0xFF) is skipped. Then seven integers extracted with >> as
+// signed 64-bit values: the stock of B, S and C, their unit prices, and the
+// money. A number missing at the end, or a token that is not a number,
+// leaves 0 there and in every number after it (no later extraction
+// succeeds); a number beyond the 64-bit range is taken as the nearest limit,
+// and extraction fails there too.
 // Output: "%lld\n" with hi after a bisection over [1, 10^13 + 2] with
 // mid = (lo + hi) / 2: on success lo = mid + 1, otherwise hi = mid - 1.
 //
-// Cost: the length of the recipe line, then at most 44 constant-time steps.
+// Cost: The length of the recipe line, then at most 44 constant-time steps.
 //
-// Method: check(x) settles B, S and C in that order: an ingredient used by
-// the recipe and short of stock (stock - x * count below 0) adds the
-// shortfall times its price to the money, and the money is tested after each
-// purchase. Arithmetic is signed 64-bit and wraps in two's complement; it is
-// done in unsigned 64-bit and converted back, since x * count can exceed the
-// 64-bit range for long recipes. getchar and >> read one stream: the
-// standard streams stay synchronised with the C input, so extraction starts
-// at the byte after the recipe line.
+// Method: For x copies, check(x) settles B, S and C in that order: an
+// ingredient used by the recipe and short of stock (stock - x * count below
+// 0) adds the shortfall times its price to the money, and the money is
+// tested after each purchase. Arithmetic is signed 64-bit and wraps in two's
+// complement; it is done in unsigned 64-bit and converted back, since
+// x * count can exceed the 64-bit range for long recipes.
 //
-// Outside the contract: input that ends before the recipe line has ended
+// Outside the contract: Input that ends before the recipe line has ended
 // ends the line there (the getchar result stays an int until it is compared
 // with EOF, so a 0xFF byte is not taken for the end); the seven numbers are
 // then 0. The letter counts wrap at 32 bits, like every sum, on a line of
 // 2^31 or more equal letters.
+//
+// A read that fails is taken as the end of the input there, so the numbers
+// after it are not read and stay 0. A write that fails stops the program at
+// once. Either is the system refusing, reported on standard error with
+// status 1.
+//
+// Notes: The recipe line (getchar) and the numbers (>>) come from one input:
+// the standard streams stay synchronised with the C input, so extraction
+// starts at the byte after the recipe line.
 #include <cstdint>
 #include <cstdio>
 #include <iostream>

@@ -50,6 +50,12 @@ TEST(Halfraise, ExtremeValues) {
   EXPECT_TRUE(Produces("halfraise", input_of(3, 0, {kMin, kMin, kMax}), "-9223372036854775808\n"));
   // The middle value minus 1 wraps.
   EXPECT_TRUE(Produces("halfraise", input_of(1, -1, {kMin}), "9223372036854775807\n"));
+  // At the first midpoints the cost passes 2^64 and, taken modulo 2^64,
+  // would fall within k.
+  EXPECT_TRUE(Produces("halfraise",
+                       input_of(9, kMax, {kMin, kMin, kMin, kMin, kMin + 1, kMin + 1001, kMin + 1001,
+                                          kMin + 1001, kMin + 1001}),
+                       "-7378697629483819846\n"));
 }
 
 TEST(Halfraise, InputEndingEarly) {
@@ -82,6 +88,13 @@ TEST(Halfraise, MatchesLiteralModel) {
                                    : rng.range(0, spread * 4);
     std::string in = input_of(n, k, values);
     ASSERT_TRUE(suite::MatchesModel("halfraise", in)) << in.substr(0, 200);
+  }
+  // Upper halves of about 64 and 128 values, all below the answer: every
+  // value up to the last counts, across the blocks of sums.
+  for (int n : {127, 128, 129, 130, 255, 256, 257, 258}) {
+    std::vector<long long> values(n);
+    for (long long& v : values) v = rng.range(0, 1000);
+    ASSERT_TRUE(suite::MatchesModel("halfraise", input_of(n, 1000000, values))) << n;
   }
   std::vector<long long> full(200005);
   for (long long& v : full) v = rng.range(0, 1000000000);
