@@ -59,6 +59,10 @@ TEST(Halfrepeat, LongStrings) {
   std::string half;
   for (int i = 0; i < 300000; ++i) half += char('a' + rng.range(0, 1));
   EXPECT_TRUE(Produces("halfrepeat", "600001\n" + half + half + "c\n", "300002\n"));
+  // Candidates that fail late, one after another: only a run of a's at the
+  // front, a half of at most m / 2, repeats.
+  std::string run(200000, 'a');
+  EXPECT_TRUE(Produces("halfrepeat", "400002\n" + run + "b" + run + "c\n", "300003\n"));
 }
 
 }  // namespace

@@ -74,4 +74,17 @@ TEST(Wordlist, MatchesModelAroundTwelveLetters) {
   EXPECT_TRUE(suite::MatchesModel("wordlist", text));
 }
 
+// More words than either list holds before it is first sorted and cleared
+// of repeats, so both are compacted while the text is still being read.
+TEST(Wordlist, MatchesModelPastTheFirstCompaction) {
+  suite::Rng rng(64);
+  std::string text;
+  for (int i = 0; i < 1100000; ++i) {
+    int len = rng.chance(1) ? int(rng.range(13, 16)) : int(rng.range(1, 4));
+    for (int j = 0; j < len; ++j) text += "abcdE"[rng.range(0, 4)];
+    text += " \n"[rng.range(0, 1)];
+  }
+  EXPECT_TRUE(suite::MatchesModel("wordlist", text));
+}
+
 }  // namespace
