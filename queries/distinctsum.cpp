@@ -1,25 +1,50 @@
-// distinctsum: sums of the distinct values of every prefix, queried by pairs.
+// distinctsum: Sums of the distinct values of each prefix, by pairs
+//
+// For each case the program reads a sequence of values and records, for
+// every prefix, the sum of the distinct values in it (a value that occurs
+// several times counts once); each query l r is then answered with the sum
+// recorded for prefix r minus the one for prefix l, plus 1.
 //
 // Input: T, then T cases. A case is n, n signed 64-bit values, q, then q
-// pairs l r; counts read as "%d" reads them, values and pairs as "%lld", by a
-// block reader of its own.
+// pairs l r. Counts are read as scanf's "%d" reads them (the low 32 bits of
+// the number), values and pairs as "%lld" reads them: white space, an
+// optional sign, decimal digits, a value beyond 64 bits saturated.
 // Output: "%lld\n" per query: ans[r] - ans[l] + 1, where ans[i] is the sum of
 // the distinct values among the case's first i values. ans is never cleared:
 // an index beyond this case's n still holds what an earlier, longer case
 // left there (or 0), and index 0 always holds 0. Sums and results wrap at
 // 64 bits; an index is the low 32 bits of l or r. Nothing else is written.
 //
-// Cost: O(log n) per value, O(1) per query.
+// Cost: O(n) per case on the average (O(n log n) at worst), O(1) per query.
+// A run takes about 3x the time of merely copying its input and output
+// bytes; in a profile, reading the numbers and writing the answers take a
+// sixth of the run each and the system's reads and writes a fifth, the
+// rest going to the table and the lookups in ans.
 //
-// Method: a value is added to a running sum when it first enters the set s.
+// Method: A value adds to a running sum where it first occurs in the case.
 // Wrapping addition does not depend on order, so the running sum equals the
-// sum of the whole set taken anew after every insertion.
+// sum of the distinct values taken anew after every value. First
+// occurrences are found in a table with linear probing; when a probe runs
+// long (values that collide on purpose), they are found by sorting the
+// (value, position) pairs instead.
 //
 // Outside the contract: ans grows with the longest case read so far, so n
 // above 30,004 gets the natural sums; an index that no case has written
 // (negative ones included) reads 0. A negative T, n or q counts as 0. When
 // the input ends, or a token is not a number, the run stops there: a query
 // pair read only in part writes nothing.
+//
+// A read that fails is taken as the end of the input there (the answers due
+// are still written); a write that fails stops the program at once. Either
+// is the system refusing, reported on standard error with status 1.
+//
+// Notes: Input is read in blocks of 64 KiB through stdio with a zero byte
+// after each, so the scans stop without testing for the end; digits are
+// taken eight at a time from a word. Answers are formatted eight digits at a
+// time and written a buffer at a time, with nothing flushed before the end.
+// Query pairs are read in batches of 64 and answered together, so that the
+// lookups in ans overlap. The ordered set used before took over a third of
+// a run, in allocation and cache misses.
 #include <algorithm>
 #include <bit>
 #include <cerrno>
