@@ -16,7 +16,7 @@
 // 64 bits; an index is the low 32 bits of l or r. Nothing else is written.
 //
 // Cost: O(n) per case on the average (O(n log n) at worst), O(1) per query.
-// A run takes about 3x the time of merely copying its input and output
+// A run takes about 2.5x the time of merely copying its input and output
 // bytes; in a profile, reading the numbers and writing the answers take a
 // sixth of the run each and the system's reads and writes a fifth, the
 // rest going to the table and the lookups in ans.
