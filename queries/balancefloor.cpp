@@ -1,22 +1,28 @@
-// balancefloor: an array under point assignments and floor raises.
+// balancefloor: An array under point assignments and floor raises
 //
-// Input: n, n signed 64-bit values, q, then q operations, read as scanf's
-// "%d" and "%lld" read them, by a block reader of its own. An operation is a
-// type t; type 1 is followed by a position p (1-based) and a value x and
-// stores x at index p-1 (the low 32 bits of p - 1); every other type (0, 2,
-// -1, ...) is followed by one value x and raises every value below x to x.
-// Output: the n final values on one line, each of the first n-1 followed by
+// The program reads an array of values and a list of operations, applies
+// them in order (an assignment sets the value at one position; a raise lifts
+// every value below a floor to that floor) and writes the final array.
+//
+// Input: n, n signed 64-bit values, q, then q operations. Counts and types
+// are read as scanf's "%d" reads them (the low 32 bits of the number),
+// values and positions as "%lld" reads them: white space, an optional sign,
+// decimal digits, a value beyond 64 bits saturated. An operation is a type
+// t; type 1 is followed by a position p (1-based) and a value x and stores x
+// at index p-1 (the low 32 bits of p - 1); every other type (0, 2, -1, ...)
+// is followed by one value x and raises every value below x to x.
+// Output: The n final values on one line, each of the first n-1 followed by
 // one space, the last by the newline alone.
 //
 // Cost: O(n + q) time and memory.
 //
-// Method: the operations are only recorded. For each index, `since` counts
+// Method: The operations are only recorded. For each index, `since` counts
 // the raises that came before its last assignment (0 for a value as read);
 // only the raises after it can touch it, so its final value is the larger
 // of the value last stored there and the largest x among those raises. A
 // suffix maximum over the raises, taken once at the end, gives that x.
 //
-// Outside the contract: n of 0 or less holds no values and writes an empty
+// Outside the contract: An n of 0 or less holds no values and writes an empty
 // line. An assignment whose index falls outside 0..n-1 is dropped: such an
 // index is never raised nor written. A negative q counts as 0. n above
 // kCapacity keeps every value the input supplies. When the input ends, or a
@@ -24,6 +30,15 @@
 // it stands; values missing from the first kCapacity stay 0 as in a
 // zero-filled array (beyond it, the array ends at the last value read), and
 // an operation read only in part is not applied.
+//
+// A read that fails is taken as the end of the input there (the array is
+// still written); a write that fails stops the program at once. Either is
+// the system refusing, reported on standard error with status 1.
+//
+// Notes: Input is read in blocks of 64 KiB through stdio by a reader of its
+// own, in place of scanf, whose per-number cost was a large share of the
+// run. The line is formatted with to_chars and written a buffer at a time:
+// printf per value cost more than the rest of the work.
 #include <algorithm>
 #include <charconv>
 #include <climits>

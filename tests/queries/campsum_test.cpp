@@ -60,6 +60,29 @@ TEST(Campsum, AFailedCountReadKeepsTheLastCaseSize) {
   EXPECT_TRUE(Produces("campsum", "2\n2 5 6\nE\nx Q 0 1 Q 0 0 E\n", "Case 1:\nCase 2:\n0\n0\n"));
 }
 
+// Numbers convert as "%lld" does, keeping the low 32 bits: 4294967301 is 5,
+// a huge value saturates (to -1 or 0 once cut), and a token that is not a
+// number (less its sign) is the next word, the command keeping its old y.
+TEST(Campsum, NumbersConvertAsTheCLibraryDoes) {
+  EXPECT_TRUE(Produces("campsum",
+                       one_case("2 4294967301 +7", "Q -0 1 A 0 99999999999999999999 Q 0 0 "
+                                                   "S 1 -9223372036854775809 Q 1 1 Q 0 +x Q -1 0"),
+                       "Case 1:\n12\n4\n7\n11\n4\n"));
+}
+
+// An answer comes out before the program waits for the next command.
+TEST(Campsum, AnswersEachQueryBeforeTheNextIsSent) {
+  suite::Session s("campsum");
+  s.send("1\n3 1 2 3\nQ 0 2\n");
+  EXPECT_EQ(s.receive(11), "Case 1:\n6\n");
+  s.send("A 1 4\nQ 1 1\n");
+  EXPECT_EQ(s.receive(2), "6\n");
+  s.send("E\n");
+  suite::Outcome r = s.finish();
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.status, 0);
+}
+
 TEST(Campsum, LongWordsAreReadWhole) {
   EXPECT_TRUE(Produces("campsum", one_case("2 3 4", "Q" + std::string(100000, 'z') + " 0 1"),
                        "Case 1:\n7\n"));

@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,18 @@ TEST(Distinctsum, LongerCaseThanTheTable) {
   for (long long i = 1; i <= 40000; ++i) big.values.push_back(i % 2 ? i : -i);
   big.queries = {{0, 40000}, {39999, 40000}, {30004, 30005}};
   EXPECT_TRUE(Produces("distinctsum", input_of({big}), "-19999\n-39999\n30006\n"));
+}
+
+// Values whose products with the table's multiplier (0x9E3779B97F4A7C15)
+// are small all hash to one slot: the long probes hand the case over to the
+// sort, which must find the same first occurrences.
+TEST(Distinctsum, CollidingValuesCountOnce) {
+  uint64_t inverse = 0x9E3779B97F4A7C15;  // Newton's iteration for the inverse mod 2^64
+  for (int i = 0; i < 6; ++i) inverse *= 2 - 0x9E3779B97F4A7C15 * inverse;
+  Case c;
+  for (uint64_t i = 1; i <= 300; ++i) c.values.push_back((long long)((i % 97 + 1) * inverse));
+  c.queries = {{0, 300}, {0, 97}, {96, 98}, {150, 300}, {5, 5}};
+  ASSERT_TRUE(suite::MatchesModel("distinctsum", input_of({c})));
 }
 
 TEST(Distinctsum, MatchesLiteralModel) {
