@@ -4,9 +4,9 @@
 // times 2 to the power n - 2, computed in double precision and truncated to
 // a 64-bit integer.
 //
-// Input: A count T, then T values n, read as 32-bit decimal
-// integers (white space skipped, an optional sign, then decimal digits).
-// Nothing after the T-th value is read.
+// Input: A count T, then T values n, read as 32-bit decimal integers (white
+// space skipped, an optional sign, then decimal digits). Nothing after the
+// T-th value is read.
 // Output: Per n, the value 2^(n-1) + (n-1) * 2^(n-2), formed with the maths
 // library's pow on doubles (product first, then sum) and truncated toward zero
 // to a signed 64-bit integer, and a newline. Exact for n from 1 to 59; n of 0
@@ -15,15 +15,17 @@
 // per line: a client that sends one value and waits gets its answer at once,
 // and a batch run writes many answers at a time.
 //
-// Cost: O(1) per query.
+// Cost: Constant per value; for n from 0 to 127 a look-up of an answer worked
+// out at start. A run takes about 1.5x the time of merely reading its input and
+// writing its output; reading the numbers is about three quarters of the rest.
 //
 // Outside the contract: The differences n - 1 and n - 2 are formed in 64 bits,
 // so n of -2147483647 or less does not wrap into a huge exponent and answers
 // 0 like every other n below 1. A sum beyond the signed 64-bit range (n of 60
-// or more) saturates to 9223372036854775807. A failed extraction (the input
-// ends early, holds a non-number or a number beyond the 32-bit range) ends
-// the run, without a line for that query. A negative T answers values until
-// the extractions fail.
+// or more) saturates to 9223372036854775807. A value that cannot be read (the
+// input ends early, holds a non-number or a number beyond the 32-bit range)
+// ends the run, without a line for that query. A negative T answers values
+// until one cannot be read.
 //
 // A read that fails is taken as the end of the input there (the answers due
 // are still written); a write that fails stops the program at once. Either
@@ -32,7 +34,13 @@
 // Notes: Input comes in blocks from one read of file descriptor 0 each, which
 // returns what is there: a refill is the only place the program can wait, so
 // the answers collected so far are written out just before it, and a batch
-// run writes a buffer at a time.
+// run writes a buffer at a time. A 0 put after the bytes of a block stops
+// the scans for white space and digits; past it there is room for one
+// eight-byte load, from which a number of up to seven digits is converted
+// without a branch per digit (SWAR); a longer one goes digit by digit. The
+// answer lines for n from 0 to 127 are text made at start by the very
+// computation a query would make (the two calls of pow were most of the time
+// per query), so such a query copies its line; other n are computed as read.
 #include <unistd.h>
 
 #include <bit>

