@@ -31,6 +31,15 @@ TEST(Gridpairs, ZeroOrFailedReadEndsTheRun) {
   EXPECT_TRUE(Produces("gridpairs", "5", ""));
 }
 
+// The input is read 65536 bytes at a time: a number cut by that edge is one
+// number, whichever digit the edge falls after.
+TEST(Gridpairs, NumbersAcrossTheBlockEdge) {
+  for (int shift = 1; shift <= 16; ++shift)
+    EXPECT_TRUE(Produces("gridpairs", std::string(65536 - shift, ' ') + "1000000 1000000\n0 0\n",
+                         "3333329333334000000\n"))
+        << shift;
+}
+
 // For positive dimensions: ordered pairs of distinct cells sharing a row, a
 // column or a diagonal, counted cell by cell.
 TEST(Gridpairs, CountsAlignedCellPairs) {

@@ -39,6 +39,14 @@ TEST(Primeruns, InputEndingBeforeZeroStops) {
   EXPECT_TRUE(Produces("primeruns", "", ""));
 }
 
+// The input is read 65536 bytes at a time: a number cut by that edge is one
+// number, whichever digit the edge falls after.
+TEST(Primeruns, NumbersAcrossTheBlockEdge) {
+  for (int shift = 1; shift <= 9; ++shift)
+    EXPECT_TRUE(Produces("primeruns", std::string(65536 - shift, '\n') + "9973 41 0", "1\n3\n"))
+        << shift;
+}
+
 TEST(Primeruns, EveryQueryUpToTheCapacity) {
   std::vector<int> want = runs_below(10005, 10005);
   std::string in, out;
