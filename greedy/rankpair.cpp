@@ -6,7 +6,7 @@
 // so on. It writes the sorted first sequence, then the partners' values and
 // the partners' ranks for the second sequence in input order.
 //
-// Input: n, then n signed 64-bit values of the first sequence, then n of the
+// Input: A count n, then n signed 64-bit values of the first sequence, then n of the
 // second, read as "%d" and "%lld" read them (white space skipped, an optional
 // sign, then decimal digits; a value beyond the 64-bit range is taken as the
 // nearest 64-bit bound, and n is the low 32 bits of that value).

@@ -6,7 +6,7 @@
 // chain when the second starts no later than one past the end of what is
 // already covered: 1-3 and 4-6 together cover 1 to 6.
 //
-// Input: n and T, then n intervals, each a start and an end (inclusive,
+// Input: A count n and the end T, then n intervals, each a start and an end (inclusive,
 // signed 32-bit, taken as read even when the end lies before the start). All
 // numbers are read as "%d" reads them: white space skipped, an optional sign,
 // then decimal digits.

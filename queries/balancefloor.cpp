@@ -4,7 +4,7 @@
 // them in order (an assignment sets the value at one position; a raise lifts
 // every value below a floor to that floor) and writes the final array.
 //
-// Input: n, n signed 64-bit values, q, then q operations. Counts and types
+// Input: A count n, n signed 64-bit values, a count q, then q operations. Counts and types
 // are read as scanf's "%d" reads them (the low 32 bits of the number),
 // values and positions as "%lld" reads them: white space, an optional sign,
 // decimal digits, a value beyond 64 bits saturated. An operation is a type

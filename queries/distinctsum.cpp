@@ -28,11 +28,11 @@
 // long (values that collide on purpose), they are found by sorting the
 // (value, position) pairs instead.
 //
-// Outside the contract: ans grows with the longest case read so far, so n
-// above 30,004 gets the natural sums; an index that no case has written
-// (negative ones included) reads 0. A negative T, n or q counts as 0. When
-// the input ends, or a token is not a number, the run stops there: a query
-// pair read only in part writes nothing.
+// Outside the contract: The table `ans` grows with the longest case read so
+// far, so n above 30,004 gets the natural sums; an index that no case has
+// written (negative ones included) reads 0. A negative T, n or q counts as 0.
+// When the input ends, or a token is not a number, the run stops there: a
+// query pair read only in part writes nothing.
 //
 // A read that fails is taken as the end of the input there (the answers due
 // are still written); a write that fails stops the program at once. Either
