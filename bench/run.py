@@ -9,7 +9,11 @@ the cost shows. The built program runs on it once to capture its output, then
 its wall seconds and its peak resident memory (from wait4). Beside each run,
 the same helper, as the I/O floor, reads the same input and writes the same
 output bytes at once: the least any filter could take there, process start
-included; the table gives the program's median over the floor's. Where a
+included; the table gives the program's median over the floor's. A third
+series beside them runs the program on empty input (start s: starting the
+process, loading its libraries, exiting), and "MB/s past start" divides the
+input bytes by the time the run takes beyond that: on a small input "input
+MB/s" measures mostly how fast the machine starts a process. Where a
 literal model <models>/<name>_model exists, the model runs on the same input
 too. The result is a Markdown table on stdout; progress notes go to stderr.
 
@@ -492,6 +496,10 @@ def main():
         tmp = tempfile.TemporaryDirectory(prefix="suite-bench-")
         folder = tmp.name
 
+    # The program on empty input: starting the process, loading its libraries
+    # and exiting, which every run pays before it reads a byte.
+    empty = os.path.join(folder, "empty.in")
+    open(empty, "wb").close()
     rows = []
     for name in names:
         exe = os.path.join(args.bin, name)
@@ -516,16 +524,20 @@ def main():
             with open(out_path, "wb") as f:
                 f.write(got)
         note(f"{name}: timing the program and the floor")
-        prog, fl = Timing(floor), Timing(floor)
-        for _ in range(args.runs):      # side by side, so that a busy spell hits both
+        prog, fl, start = Timing(floor), Timing(floor), Timing(floor)
+        for _ in range(args.runs):      # side by side, so that a busy spell hits all three
             prog.add([exe], path, args.limit)
             if got is not None:
                 fl.add([floor, out_path], path, args.limit)
+            start.add([exe], empty, args.limit)
         t = prog.median()
         ft = fl.median() if got is not None else "-"
-        mbs = "-"
+        st = start.median()
+        mbs, past = "-", "-"
         if isinstance(t, float) and name not in VALUE_BOUND and t > 0:
             mbs = f"{size / 1e6 / t:.1f}"
+            if isinstance(st, float) and t > st:
+                past = f"{size / 1e6 / (t - st):.0f}"
         rss = f"{prog.rss / 1024:.1f}" if prog.times else "-"
         mt, speedup, agree = "-", "-", "-"
         if model:
@@ -540,8 +552,8 @@ def main():
             if args.check:
                 want = output_of(model, path, args.model_limit)
                 agree = "?" if got is None or want is None else ("yes" if got == want else "NO")
-        rows.append((name, str(size), out_size, fmt_seconds(t), fmt_seconds(ft), ratio(t, ft), rss,
-                     mbs, fmt_seconds(mt), speedup, agree))
+        rows.append((name, str(size), out_size, fmt_seconds(t), fmt_seconds(ft), ratio(t, ft),
+                     fmt_seconds(st), rss, mbs, past, fmt_seconds(mt), speedup, agree))
         if not args.inputs:
             os.remove(path)
             if got is not None:
@@ -556,7 +568,8 @@ def main():
           f"{args.model_runs} for a model), output into a drained pipe, "
           f"model limit {args.model_limit:g} s.\n")
     header = ["program", "input bytes", "output bytes", "median s", "floor s", "x floor",
-              "peak RSS MiB", "input MB/s", "model median s", "speed-up"]
+              "start s", "peak RSS MiB", "input MB/s", "MB/s past start", "model median s",
+              "speed-up"]
     if args.check:
         header.append("same output")
     print("| " + " | ".join(header) + " |")
