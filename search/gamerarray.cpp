@@ -8,7 +8,8 @@
 // Input: A count n, then n values, whitespace-separated, each read as the
 // extraction operator >> reads a signed 64-bit integer (white space, an
 // optional sign, decimal digits). Anything after the n values is ignored; n
-// of 0 or less reads nothing.
+// of 0 or less, however large its magnitude, reads nothing and writes
+// 1000000001.
 // Output: The answer as a signed 64-bit integer and a newline: 1000000001
 // when no x up to 1,000,000,000 qualifies, and the largest value itself when
 // that is above 1,000,000,000.
@@ -159,7 +160,9 @@ bool read_value(int64_t& v) {
 
 int main() {
   std::ios::sync_with_stdio(false);
-  if (!read_value(n)) n = 0;
+  // A count of 0 or less reads nothing, so every shortfall is 0: n x - S
+  // holds only while the count is that of the values summed.
+  if (!read_value(n) || n < 0) n = 0;
   for (int64_t i = 0; i < n; ++i) {
     int64_t v;
     if (!read_value(v)) break;  // this value and the rest count as 0: in n, not in S

@@ -81,9 +81,27 @@ class Rng {
   }
   bool chance(int percent) { return range(0, 99) < percent; }
   std::uint64_t bits() { return gen_(); }
+  // A number in [lo, hi] drawn to reach every region a format allows: at and
+  // next to either end (the ends of a 32- or 64-bit type when those are the
+  // bounds), around 0, a repeat of the last number drawn (ties and equal
+  // values), small magnitudes, or anywhere in the interval.
+  std::int64_t pick(std::int64_t lo, std::int64_t hi) {
+    std::int64_t v;
+    switch (range(0, 6)) {
+      case 0: v = std::int64_t(std::uint64_t(lo) + std::uint64_t(range(0, 2))); break;
+      case 1: v = std::int64_t(std::uint64_t(hi) - std::uint64_t(range(0, 2))); break;
+      case 2: v = range(-2, 2); break;
+      case 3: v = last_; break;
+      case 4: v = range(-1000, 1000); break;
+      default: v = range(lo, hi);
+    }
+    if (v < lo || v > hi) v = range(lo, hi);  // also where an end step wrapped
+    return last_ = v;
+  }
 
  private:
   std::mt19937_64 gen_;
+  std::int64_t last_ = 0;
 };
 
 }  // namespace suite
