@@ -470,6 +470,10 @@ def main():
     ap.add_argument("--check", action="store_true",
                     help="also run the model once more, capturing its output, and compare it "
                          "with the program's")
+    ap.add_argument("--baseline", help="folder of another build of the programs (an earlier "
+                                       "commit, say), run alternating with --bin on the same "
+                                       "input; adds its median, the ratio new/baseline and "
+                                       "whether the two wrote the same bytes")
     ap.add_argument("--inputs", help="write the inputs (<name>.in) and the programs' outputs "
                                      "(<name>.out) into this folder and keep them "
                                      "(default: a temporary folder, removed afterwards)")
@@ -524,9 +528,14 @@ def main():
             with open(out_path, "wb") as f:
                 f.write(got)
         note(f"{name}: timing the program and the floor")
-        prog, fl, start = Timing(floor), Timing(floor), Timing(floor)
-        for _ in range(args.runs):      # side by side, so that a busy spell hits all three
+        prog, fl, start, base = Timing(floor), Timing(floor), Timing(floor), Timing(floor)
+        base_exe = os.path.join(args.baseline, name) if args.baseline else None
+        if base_exe and not os.access(base_exe, os.X_OK):
+            base_exe = None
+        for _ in range(args.runs):      # side by side, so that a busy spell hits them all
             prog.add([exe], path, args.limit)
+            if base_exe:
+                base.add([base_exe], path, args.limit)
             if got is not None:
                 fl.add([floor, out_path], path, args.limit)
             start.add([exe], empty, args.limit)
@@ -552,8 +561,17 @@ def main():
             if args.check:
                 want = output_of(model, path, args.model_limit)
                 agree = "?" if got is None or want is None else ("yes" if got == want else "NO")
+        base_cells = ()
+        if args.baseline:
+            bt = base.median() if base_exe else "-"
+            same = "-"
+            if base_exe:
+                base_got = output_of(base_exe, path, args.limit)
+                same = "?" if got is None or base_got is None else ("yes" if got == base_got else "NO")
+            base_cells = (fmt_seconds(bt), f"{t / bt:.2f}x" if isinstance(t, float) and isinstance(bt, float) and bt > 0 else "-", same)
         rows.append((name, str(size), out_size, fmt_seconds(t), fmt_seconds(ft), ratio(t, ft),
-                     fmt_seconds(st), rss, mbs, past, fmt_seconds(mt), speedup, agree))
+                     fmt_seconds(st), rss, mbs, past, fmt_seconds(mt), speedup) + base_cells
+                    + (agree,))
         if not args.inputs:
             os.remove(path)
             if got is not None:
@@ -570,6 +588,8 @@ def main():
     header = ["program", "input bytes", "output bytes", "median s", "floor s", "x floor",
               "start s", "peak RSS MiB", "input MB/s", "MB/s past start", "model median s",
               "speed-up"]
+    if args.baseline:
+        header += ["baseline s", "x baseline", "same as baseline"]
     if args.check:
         header.append("same output")
     print("| " + " | ".join(header) + " |")

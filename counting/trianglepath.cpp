@@ -4,9 +4,10 @@
 // sum of a path from its top down to its bottom row, each step going to the
 // number directly below or to the one below and to the right.
 //
-// Input: T as "%d"; per case n as "%d", then the triangle row by row, row i
-// holding i numbers read as "%lld", all read as scanf reads them (white space
-// skipped, an optional sign, then decimal digits).
+// Input: T, then per case n and the triangle row by row, row i holding i
+// numbers, all whitespace-separated decimal integers with an optional sign.
+// T and n keep the low 32 bits of their value; an entry is a signed 64-bit
+// integer, and a number beyond that range is taken at its nearest bound.
 // Output: Per case, "%lld\n": the best path sum from the top. Sums wrap at 64
 // bits and entries are compared as signed 64-bit values; n of 0 or less
 // writes 0.
@@ -19,82 +20,126 @@
 // the answer. Every case starts from a cleared triangle.
 //
 // Outside the contract: Storage is sized to each case's triangle, as far as
-// its numbers are actually read, so n above 104 gets its natural answer. When
-// a read fails (the input ends or holds a non-number) inside a case, its
-// unread entries count as 0 and the case still writes its line; rows wholly
-// unread are left out of the fold, which changes nothing, since all-zero rows
-// add 0 to every path. A case whose n cannot be read ends the run, so a T
-// larger than the input holds writes no line for the missing cases. A
-// negative T runs cases until the reads fail.
+// its numbers are actually read, so n above 104 gets its natural answer. The
+// input ends where it ends or at a token that is not a number; a case cut
+// there counts its unread entries as 0 and still writes its line (rows
+// wholly unread add 0 to every path), and no later case runs. A negative T
+// runs cases until the input ends.
 //
 // A read that fails is taken as the end of the input there: the lines due
 // for what was read are written. A write that fails stops the program at
 // once. Either is the system refusing, reported on standard error with
 // status 1.
-//
-// Notes: The numbers are read by a block reader of its own in place of scanf,
-// whose per-number cost was a large share of the run; it converts as glibc's
-// "%lld" and "%d" do. No read is tried after a failed one, and what came
-// before the failure is still used.
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <string_view>
 #include <vector>
 
-// The system's refusal to read or write is reported; input content never is.
+constexpr char kProgram[] = "trianglepath";
+
+// ---- reading and writing: the same text in every program that has it ----
+// Input comes a block at a time, one read(2) each, and is taken a token at
+// a time: a run of bytes other than white space. Answers wait in one buffer,
+// written out before every read (which may wait for a client's next
+// question) and at exit. A read that fails ends the input there and is
+// reported at exit; a write that fails stops the program at once.
+std::vector<char> in_buf(1 << 16);
+std::size_t in_pos = 0, in_len = 0;
+bool in_end = false;  // no byte will come any more
+int read_err = 0;     // errno of the read that failed
+std::string out;      // answers not yet written
+
 [[noreturn]] void io_failed(const char* what, int err) {
-  std::fprintf(stderr, "trianglepath: %s error: %s\n", what, std::strerror(err));
+  std::fprintf(stderr, "%s: %s error: %s\n", kProgram, what, std::strerror(err));
   std::_Exit(1);
 }
 
-// A block reader in place of scanf, whose per-number cost was a large share
-// of the run: `scan_ll` converts as glibc's "%lld" does (white space skipped, an
-// optional sign, decimal digits, a value beyond 64 bits saturated) and
-// returns 1, 0 for a token that is not a number (a sign before it is taken),
-// or EOF at the end of the input; `scan_int` as "%d" does, keeping the low 32
-// bits of that value.
-static char buf[1 << 16];
-static size_t pos, len;
-static int read_err;  // errno of a failed read; no read is tried after it
-
-static int refill() {
-  pos = 0;
-  len = 0;
-  if (read_err != 0) return EOF;
-  len = fread(buf, 1, sizeof buf, stdin);
-  if (ferror(stdin)) read_err = errno;  // what came before it is still used
-  return len == 0 ? EOF : (unsigned char)buf[0];
+void flush() {
+  if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
+    io_failed("write", errno);
+  out.clear();
 }
 
-static inline int peek() { return pos < len ? (unsigned char)buf[pos] : refill(); }
-
-static int scan_ll(long long& out) {
-  int c = peek();
-  while (c == ' ' || (c >= '\t' && c <= '\r')) ++pos, c = peek();
-  if (c == EOF) return EOF;
-  bool neg = c == '-';
-  if (c == '-' || c == '+') ++pos, c = peek();
-  if (c < '0' || c > '9') return 0;
-  uint64_t v = 0, lim = uint64_t(1) << 63;
-  do {  // the digits in the buffer, then again after a refill
-    size_t i = pos;
-    for (unsigned d; i < len && (d = unsigned(buf[i] - '0')) < 10; ++i)
-      v = v > (UINT64_MAX - 9) / 10 ? UINT64_MAX : v * 10 + d;
-    pos = i;
-  } while (pos == len && (c = refill()) >= '0' && c <= '9');
-  out = neg ? (v > lim ? INT64_MIN : int64_t(0 - v)) : (v >= lim ? INT64_MAX : int64_t(v));
-  return 1;
+void put(std::string_view s) {
+  if (out.size() >= in_buf.size()) flush();
+  out += s;
 }
 
-static int scan_int(int& out) {
-  long long wide = 0;
-  int got = scan_ll(wide);
-  if (got == 1) out = int(wide);
-  return got;
+// v in decimal, then `end`.
+void put_int(long long v, std::string_view end = "\n") {
+  char b[20];
+  put({b, std::size_t(std::to_chars(b, b + sizeof b, v).ptr - b)});
+  put(end);
 }
+
+// Reads more behind the bytes from in_pos on, which move to the front (the
+// buffer doubles when they fill it); false at the end of the input.
+bool refill() {
+  if (in_end) return false;
+  flush();
+  in_len -= in_pos;
+  std::memmove(in_buf.data(), in_buf.data() + in_pos, in_len);
+  in_pos = 0;
+  if (in_len == in_buf.size()) in_buf.resize(2 * in_len);
+  ssize_t n;
+  while ((n = read(0, in_buf.data() + in_len, in_buf.size() - in_len)) < 0 && errno == EINTR) {
+  }
+  if (n < 0) read_err = errno;
+  in_end = n <= 0;
+  in_len += in_end ? 0 : std::size_t(n);
+  return !in_end;
+}
+
+bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The next token, whole; empty at the end of the input.
+std::string_view token() {
+  std::size_t k = 0;
+  do {
+    if (k == 0) while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    while (in_pos + k < in_len && !is_space(in_buf[in_pos + k])) ++k;
+  } while (in_pos + k == in_len && refill());
+  in_pos += k;
+  return {in_buf.data() + in_pos - k, k};
+}
+
+// The next token as strtoll converts it: 1, or 2 where it saturated at the
+// 64-bit bounds. 0, leaving v, where it is not a number: that ends the input.
+int read_int(long long& v) {
+  for (;;) {
+    while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    const char *s = in_buf.data() + in_pos, *e = in_buf.data() + in_len;
+    s += e - s > 1 && *s == '+' && s[1] != '-';
+    long long x = 0;
+    auto [end, ec] = std::from_chars(s, e, x);
+    if ((end == e || e - s < 2) && !in_end) {  // the token may go on in the next block
+      refill();
+      continue;
+    }
+    if (ec == std::errc::invalid_argument || (end != e && !is_space(*end)))
+      return in_end = true, in_pos = in_len, 0;
+    in_pos = std::size_t(end - in_buf.data());
+    v = ec == std::errc() ? x : *s == '-' ? LLONG_MIN : LLONG_MAX;
+    return ec == std::errc() ? 1 : 2;
+  }
+}
+
+// At exit: the answers still waiting go out, and a failed read is reported.
+int finish() {
+  flush();
+  if (read_err != 0) io_failed("read", read_err);
+  return 0;
+}
+// ---- end of reading and writing ----
 
 // Row i (from 1) of the triangle occupies tower[row_start(i) ...] with i entries.
 std::vector<int64_t> tower;
@@ -110,7 +155,7 @@ int read_triangle(int n) {
   for (int i = 1; i <= n; ++i) {
     for (int j = 1; j <= i; ++j) {
       long long v = 0;
-      if (scan_ll(v) != 1) {
+      if (!read_int(v)) {
         if (j == 1) return i - 1;
         tower.resize(row_start(i + 1), 0);
         return i;
@@ -132,14 +177,13 @@ int64_t fold(int rows) {
 }
 
 int main() {
-  int T = 0, n = 0;
-  scan_int(T);
-  // A 64-bit countdown: a negative T runs on instead of wrapping at INT_MIN.
-  for (int64_t left = T; left != 0; --left) {
-    if (scan_int(n) != 1) break;
-    if (printf("%lld\n", (long long)fold(read_triangle(n))) < 0) io_failed("write", errno);
+  long long T = 0, n = 0;
+  read_int(T);
+  // A 64-bit countdown from T's low 32 bits: a negative T runs on instead of
+  // wrapping at INT_MIN.
+  for (int64_t left = int(T); left != 0; --left) {
+    if (!read_int(n)) break;
+    put_int(fold(read_triangle(int(n))));
   }
-  if (fflush(stdout) != 0) io_failed("write", errno);
-  if (read_err != 0) io_failed("read", read_err);
-  return 0;
+  return finish();
 }

@@ -38,6 +38,8 @@ std::string example_output(const std::string& name);
 // The names of every program the build defines, in build order (defined in
 // the program_list.cpp that CMake generates).
 std::vector<std::string> all_programs();
+// The paths of their source files, in the same order.
+std::vector<std::string> all_program_sources();
 
 // Success when `name` fed `input` exits 0 and writes exactly `expected`.
 ::testing::AssertionResult Produces(const std::string& name, const std::string& input,
