@@ -17,10 +17,9 @@ MB/s" measures mostly how fast the machine starts a process. Where a
 literal model <models>/<name>_model exists, the model runs on the same input
 too. The result is a Markdown table on stdout; progress notes go to stderr.
 
-Left out, because their work does not grow with their input:
-  multiplecover (two counts, a bisection of at most 22 constant-time steps),
-  powerdiff     (two numbers, two square-and-multiply powers),
-  pointdiff, twoprint (read nothing; fixed output).
+Every program of programs.list that has a generator gen_<name> is timed;
+the others are named on stderr with the reason (LEFT_OUT below: their work
+does not grow with their input), or as lacking a generator.
 
 Python 3 standard library only.
 """
@@ -320,42 +319,34 @@ def gen_piazza(rng):
     return f"30000 12000\n{n}\n{circles}\n"
 
 
-GENERATORS = {
-    "campsum": gen_campsum,
-    "distinctsum": gen_distinctsum,
-    "balancefloor": gen_balancefloor,
-    "gamerset": gen_gamerset,
-    "gamerarray": gen_gamerarray,
-    "stallgap": gen_stallgap,
-    "stonegap": gen_stonegap,
-    "halfraise": gen_halfraise,
-    "pie": gen_pie,
-    "recipemax": gen_recipemax,
-    "groupmin": gen_groupmin,
-    "groupminzero": gen_groupminzero,
-    "blobcount": gen_blobcount,
-    "spancover": gen_spancover,
-    "rankpair": gen_rankpair,
-    "inversions": gen_inversions,
-    "seqmod7": gen_seqmod7,
-    "primeruns": gen_primeruns,
-    "permcount": gen_permcount,
-    "goldenpair": gen_goldenpair,
-    "gridpairs": gen_gridpairs,
-    "recurtable": gen_recurtable,
-    "powersum": gen_powersum,
-    "abchains": gen_abchains,
-    "divpair": gen_divpair,
-    "trianglepath": gen_trianglepath,
-    "wordlist": gen_wordlist,
-    "halfrepeat": gen_halfrepeat,
-    "letterblock": gen_letterblock,
-    "piazza": gen_piazza,
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+def program_list():
+    """[(name, set of traits)] from programs.list, the suite's one list of programs."""
+    rows = []
+    with open(os.path.join(ROOT, "programs.list"), encoding="ascii") as f:
+        for line in f:
+            if line[:1].isalpha():
+                name, _folder, *traits = line.split()
+                rows.append((name, set(traits)))
+    return rows
+
+
+# Programs whose work does not grow with their input: no generator.
+LEFT_OUT = {
+    "multiplecover": "two counts and a bisection of at most 22 constant-time steps",
+    "powerdiff": "two numbers and two square-and-multiply powers",
+    "pointdiff": "reads nothing; fixed output",
+    "twoprint": "reads nothing; fixed output",
 }
+
+# Every program of the list with a generator gen_<name> above is timed.
+GENERATORS = {name: globals()[f"gen_{name}"] for name, _ in program_list() if f"gen_{name}" in globals()}
 
 # Programs whose cost is set by the numbers they read, not by the bytes:
 # their megabytes per second say nothing and are left blank.
-VALUE_BOUND = {"divpair", "letterblock", "permcount"}
+VALUE_BOUND = {name for name, traits in program_list() if "value-bound" in traits}
 
 
 def note(msg):
@@ -485,6 +476,11 @@ def main():
                  f"'cmake --build build/release --target bench_floor' or name it with --floor")
 
     names = list(GENERATORS)
+    for name, _ in program_list():
+        if name not in GENERATORS:
+            why = LEFT_OUT.get(name, f"no generator: add gen_{name} to bench/run.py")
+            if not args.only or name in args.only.split(","):
+                note(f"note: {name} is left out of the benchmark ({why})")
     if args.only:
         wanted = [w.strip() for w in args.only.split(",") if w.strip()]
         for w in wanted:

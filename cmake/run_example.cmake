@@ -1,6 +1,12 @@
 # Runs PROGRAM with INPUT on standard input and fails unless its standard
 # output equals EXPECTED byte for byte, it exits with status 0 and it
-# writes nothing to standard error.
+# writes nothing to standard error. The environment variable
+# SUITE_PROGRAM_DIR, when set, names the folder of the program instead (as
+# for the GoogleTest suite).
+if(DEFINED ENV{SUITE_PROGRAM_DIR} AND NOT "$ENV{SUITE_PROGRAM_DIR}" STREQUAL "")
+  get_filename_component(name ${PROGRAM} NAME)
+  set(PROGRAM $ENV{SUITE_PROGRAM_DIR}/${name})
+endif()
 execute_process(COMMAND ${PROGRAM} INPUT_FILE ${INPUT} OUTPUT_FILE ${ACTUAL}
                 ERROR_VARIABLE errors RESULT_VARIABLE status)
 if(NOT status STREQUAL "0")

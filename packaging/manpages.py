@@ -6,8 +6,8 @@ Each program's first comment is its documentation: a first line
 and the program's row in README and filtersuite(7)), a description in one or
 more paragraphs, then paragraphs labelled "Input:", "Output:", "Cost:",
 optionally "Method:", "Outside the contract:" and optionally "Notes:" (for
-the next developer: how the program reads, buffers and what its time goes
-to). A labelled paragraph runs until the next label; unlabelled paragraphs
+the next developer: how the program reads and buffers, the speed devices it
+keeps; it stays in the source and is left out of the page). A labelled paragraph runs until the next label; unlabelled paragraphs
 belong to the label before them. Every paragraph starts with a capital
 letter, the description does not repeat the summary, and "Input:" and
 "Cost:" speak of the format and the input, never of buffers or streams. A line starting with "- " opens a list item (its
@@ -19,11 +19,13 @@ EXAMPLE section, so the page cannot say other than the code and its example.
                    --version V --changelog FILE --out N.1.gz
   manpages.py overview --version V --changelog FILE --out filtersuite.7.gz
                    NAME=SOURCE...
-  manpages.py readme [--check README] NAME=SOURCE...
-                   (README's table of the programs, from their summary lines;
+  manpages.py readme [--check README] [NAME=SOURCE...]
+                   (README's table of the programs, from their summary lines,
+                   for every program of programs.list when none is named;
                    with --check, fails where README's table differs)
   manpages.py gzip IN OUT          (gzip -9n: no name, no time stamp)
-  manpages.py epoch CHANGELOG      (the newest entry's time, in seconds)
+  manpages.py epoch CHANGELOG      (the newest entry's time, in seconds, as
+                                    dpkg-parsechangelog -STimestamp gives it)
   manpages.py lint PAGE            (fails on any groff or mandoc message, and
                                     on a whatis line over 80 characters)
 
@@ -33,8 +35,8 @@ a required paragraph stops the build with a message naming the file.
 """
 
 import argparse
-import email.utils
 import gzip
+import datetime
 import os
 import re
 import shutil
@@ -228,14 +230,19 @@ def literal_block(data):
 
 
 def newest_entry(changelog):
-    """(version, time) of the newest changelog entry, the time as a datetime."""
-    with open(changelog, encoding="utf-8") as f:
-        text = f.read()
-    head = re.match(r"^\S+ \(([^)]+)\)", text)
-    trailer = re.search(r"^ -- .*?>  (.+)$", text, re.M)
-    if not head or not trailer:
-        raise HeaderError(f"{changelog}: not in changelog format")
-    return head.group(1), email.utils.parsedate_to_datetime(trailer.group(1).strip())
+    """(version, time) of the newest changelog entry, the time as a datetime,
+    as dpkg-parsechangelog reads them."""
+    def field(name):
+        try:
+            r = subprocess.run(["dpkg-parsechangelog", "-l", changelog, "-S" + name],
+                               capture_output=True, text=True)
+        except FileNotFoundError:
+            raise HeaderError("dpkg-parsechangelog is missing: apt-get install dpkg-dev")
+        if r.returncode != 0 or not r.stdout.strip():
+            raise HeaderError(f"{changelog}: not in changelog format ({r.stderr.strip()})")
+        return r.stdout.strip()
+    when = datetime.datetime.fromtimestamp(int(field("Timestamp")), datetime.timezone.utc)
+    return field("Version"), when
 
 
 def release(changelog):
@@ -302,7 +309,7 @@ def program_page(name, source, example_in, example_out, version, date):
     out += ["It writes its answers to standard output and nothing else:",
             "no prompt, and no diagnostic of what its input holds."]
     for label in ORDER:
-        if label in s:
+        if label in s and label != "Notes":  # notes are for the next developer
             out.append(f'.SH "{TITLES[label]}"' if " " in TITLES[label]
                        else f".SH {TITLES[label]}")
             body = roff_blocks(s[label])
@@ -421,15 +428,9 @@ def readme_differences(readme, programs):
 
 
 def write_gzip(data, path):
-    """gzip -9n where gzip is installed; the same format from Python if not."""
-    gz = shutil.which("gzip")
-    if gz:
-        packed = subprocess.run([gz, "-9n", "-c"], input=data, stdout=subprocess.PIPE,
-                                check=True).stdout
-    else:
-        packed = gzip.compress(data, compresslevel=9, mtime=0)
+    """gzip -9n: no name, no time stamp, so two builds give the same bytes."""
     with open(path, "wb") as f:
-        f.write(packed)
+        subprocess.run(["gzip", "-9n"], input=data, stdout=f, check=True)
 
 
 def lint(path):
@@ -466,7 +467,13 @@ def lint(path):
 
 
 def sources(items):
-    """[(name, folder, source)] from NAME=FOLDER/NAME.cpp arguments."""
+    """[(name, folder, source)] from NAME=FOLDER/NAME.cpp arguments, or from
+    programs.list, the suite's one list of programs, when there are none."""
+    if not items:
+        root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+        with open(os.path.join(root, "programs.list"), encoding="ascii") as f:
+            rows = [l.split()[:2] for l in f if l[:1].isalpha()]
+        items = [f"{n}={os.path.join(root, d, n + '.cpp')}" for n, d in rows]
     programs = []
     for item in items:
         name, source = item.split("=", 1)
@@ -489,7 +496,8 @@ def main(argv):
     ov.add_argument("programs", nargs="+", metavar="NAME=FOLDER/NAME.cpp")
     rd = sub.add_parser("readme")
     rd.add_argument("--check", metavar="README")
-    rd.add_argument("programs", nargs="+", metavar="NAME=FOLDER/NAME.cpp")
+    rd.add_argument("programs", nargs="*", metavar="NAME=FOLDER/NAME.cpp",
+                    help="default: every program of programs.list")
     ln = sub.add_parser("lint")
     ln.add_argument("page")
     ep = sub.add_parser("epoch")

@@ -15,7 +15,7 @@ using namespace std::string_literals;
 // Programs whose format writes output in proportion to a count read from the
 // input (a line per case, even for cases missing from the input): a huge count
 // legitimately streams without end, so reaching the output cap is not a fault.
-const std::set<std::string> kOutputFollowsCounts = {"campsum", "letterblock"};
+const std::set<std::string> kOutputFollowsCounts = suite::programs_with("output-follows-counts");
 
 std::string repeat(const std::string& piece, int times) {
   std::string s;

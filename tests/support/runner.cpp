@@ -15,6 +15,12 @@
 #include <stdexcept>
 
 namespace suite {
+
+std::string program_path(const std::string& name) {
+  const char* dir = std::getenv("SUITE_PROGRAM_DIR");
+  return std::string(dir && *dir ? dir : SUITE_PROGRAM_DIR) + "/" + name;
+}
+
 namespace {
 
 // The input goes through an unlinked temporary file, so a program that
@@ -113,7 +119,7 @@ Outcome run_binary(const std::string& path, const std::string& input, Limits lim
 }
 
 Outcome run_program(const std::string& name, const std::string& input, Limits limits) {
-  return run_binary(std::string(SUITE_PROGRAM_DIR) + "/" + name, input, limits);
+  return run_binary(program_path(name), input, limits);
 }
 
 Outcome run_model(const std::string& name, const std::string& input, Limits limits) {
@@ -172,7 +178,7 @@ Session::Session(const std::string& name) {
   int in[2], out[2];
   // Close-on-exec, so that no other child holds an end open.
   if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
-  std::string path = std::string(SUITE_PROGRAM_DIR) + "/" + name;
+  std::string path = program_path(name);
   pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {

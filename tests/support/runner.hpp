@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,11 @@ struct Limits {
 
 // Runs the executable at `path` with `input` on standard input.
 Outcome run_binary(const std::string& path, const std::string& input, Limits limits = {});
-// Runs the suite's program `name` (from the folder the build names).
+// Where the suite's program `name` is: in the folder that the environment
+// variable SUITE_PROGRAM_DIR names, when set (another architecture's build,
+// an installed copy), else in the folder the build names.
+std::string program_path(const std::string& name);
+// Runs the suite's program `name`.
 Outcome run_program(const std::string& name, const std::string& input, Limits limits = {});
 // Runs the literal model tests/models/<name>_model.cpp.
 Outcome run_model(const std::string& name, const std::string& input, Limits limits = {});
@@ -38,6 +43,9 @@ std::string example_output(const std::string& name);
 // The names of every program the build defines, in build order (defined in
 // the program_list.cpp that CMake generates).
 std::vector<std::string> all_programs();
+// The programs that programs.list gives the trait `trait` (output-follows-counts,
+// value-bound).
+std::set<std::string> programs_with(const std::string& trait);
 // The paths of their source files, in the same order.
 std::vector<std::string> all_program_sources();
 
