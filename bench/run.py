@@ -483,9 +483,10 @@ def main():
                 note(f"note: {name} is left out of the benchmark ({why})")
     if args.only:
         wanted = [w.strip() for w in args.only.split(",") if w.strip()]
+        known = {name for name, _ in program_list()}
         for w in wanted:
-            if w not in GENERATORS:
-                note(f"note: no generator for '{w}' (left out of the benchmark or unknown)")
+            if w not in known:
+                note(f"note: '{w}' is not a program of programs.list")
         names = [n for n in names if n in wanted]
 
     tmp = None
