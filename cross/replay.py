@@ -16,22 +16,50 @@ import concurrent.futures
 import os
 import subprocess
 import sys
+import threading
 
 CAP = 16 << 20       # bytes of standard output compared at most
 SECONDS = 60.0       # per run: qemu is slow, and a capped run is stopped early
 
 
 def run(path, data):
-    """Output (capped), error text and status of `path` fed `data`."""
+    """Output (capped), error text and status of `path` fed `data`. Reading
+    stops at the cap, and the program is stopped there, so that an endless
+    writer costs no more than CAP bytes of memory."""
     proc = subprocess.Popen([path], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                             stderr=subprocess.PIPE)
-    try:
-        out, err = proc.communicate(data, timeout=SECONDS)
-    except subprocess.TimeoutExpired:
+
+    def feed():
+        try:
+            proc.stdin.write(data)
+            proc.stdin.close()
+        except (BrokenPipeError, OSError):
+            pass
+
+    err = []
+    threads = [threading.Thread(target=feed, daemon=True),
+               threading.Thread(target=lambda: err.append(proc.stderr.read(CAP)), daemon=True)]
+    for t in threads:
+        t.start()
+    timer = threading.Timer(SECONDS, proc.kill)
+    timer.start()
+    chunks, size = [], 0
+    while size < CAP:
+        chunk = proc.stdout.read1(1 << 16)
+        if not chunk:
+            break
+        chunks.append(chunk)
+        size += len(chunk)
+    capped = size >= CAP
+    if capped:
         proc.kill()
-        out, err = proc.communicate()
-        return out[:CAP], err, "timeout"
-    return out[:CAP], err, proc.returncode
+    status = proc.wait()
+    timed_out = not timer.is_alive() and not capped
+    timer.cancel()
+    for t in threads:
+        t.join(5)
+    out = b"".join(chunks)[:CAP]
+    return out, b"".join(err), "capped" if capped else "timeout" if timed_out else status
 
 
 def compare(native, cross, name, path):
