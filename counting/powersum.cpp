@@ -8,9 +8,9 @@
 // 59, white-space separated decimal integers with an optional sign. Nothing
 // after the T-th value is read.
 // Output: Per n, the value 2^(n-1) + (n-1) * 2^(n-2), formed with the maths
-// library's pow on doubles (product first, then sum) and truncated toward zero
-// to a signed 64-bit integer, and a newline. Exact for n from 1 to 59; n of 0
-// or less gives 0.
+// library's power function on doubles (product first, then sum) and
+// truncated toward zero to a signed 64-bit integer, and a newline. Exact for
+// n from 1 to 59; n of 0 or less gives 0.
 // Output is flushed before the program waits for input and at exit, never
 // per line: a client that sends one value and waits gets its answer at once,
 // and a batch run writes many answers at a time.
@@ -153,7 +153,7 @@ int64_t power_sum(long long n) {
 }
 
 // A 32-bit integer as stream extraction takes it; false where it fails.
-bool extract(long long& v) { return read_int(v) == 1 && v >= INT_MIN && v <= INT_MAX; }
+bool extract(long long& v) { return read_int(v) && v >= INT_MIN && v <= INT_MAX; }
 
 int main() {
   std::string line[64];  // the answer lines of n from 0 to 63: 3.3x faster than two pow per query

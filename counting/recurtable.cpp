@@ -146,7 +146,7 @@ constexpr int kLast = 63;  // term 64 would pass the signed 64-bit range
 int64_t ans[kLast + 1];
 
 // A 32-bit integer as stream extraction takes it; false where it fails.
-bool extract(long long& v) { return read_int(v) == 1 && v >= INT_MIN && v <= INT_MAX; }
+bool extract(long long& v) { return read_int(v) && v >= INT_MIN && v <= INT_MAX; }
 
 int main() {
   ans[1] = 1;
