@@ -58,15 +58,17 @@ TEST(Recurtable, MatchesModel) {
   const char* gaps[] = {" ", "\n", "\t", "\r\n", "  \n "};
   for (int run = 0; run < 60; ++run) {
     int k = int(run % 10 == 0 ? rng.range(20000, 30000) : rng.range(0, 40));
-    int64_t t = rng.chance(60) ? k : rng.pick(INT32_MIN + 1, int64_t(1) << 40);
+    int64_t t = rng.chance(60) ? k : rng.pick(INT32_MIN + 1 + k, int64_t(1) << 40);
     std::string in = std::to_string(t);
     for (int i = 0; i < k; ++i) {
       in += gaps[rng.range(0, 4)];
       in += rng.chance(10) ? "+" : rng.chance(10) ? "00" : "";
       in += std::to_string(rng.pick(0, 30));
     }
-    if (rng.chance(20)) in += rng.chance(50) ? " x 1" : " " + std::to_string(rng.pick(INT64_MIN, INT32_MIN - 1LL)) + " 1";
-    if (rng.chance(20)) in += " " + std::to_string(rng.pick(INT32_MAX + 1LL, INT64_MAX)) + " 1";
+    if (rng.chance(20)) in += " x 1";  // a token that is not a number ends the list
+    if (rng.chance(20))                  // so does a number beyond 32 bits
+      in += " " + std::to_string(rng.chance(50) ? rng.pick(INT64_MIN, INT32_MIN - 1LL)
+                                                : rng.pick(INT32_MAX + 1LL, INT64_MAX)) + " 1";
     ASSERT_TRUE(suite::MatchesModel("recurtable", in)) << in.substr(0, 200);
   }
 }

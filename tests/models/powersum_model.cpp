@@ -1,6 +1,7 @@
 // Literal model of powersum: per query two calls of pow and the truncated
 // sum, each line ended with std::endl. Stops where an extraction fails.
-// Expects n from -2147483646 to 59.
+// Expects n from -2147483646 to 59;
+// T's countdown must stay above the 32-bit minimum.
 #include <cmath>
 #include <iostream>
 

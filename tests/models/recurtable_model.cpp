@@ -1,6 +1,7 @@
 // Literal model of recurtable: the 31-entry table, then one extraction and
 // one look-up per query, each line ended with std::endl. Stops where an
-// extraction fails. Expects indices from 0 to 30.
+// extraction fails. Expects indices from 0 to 30;
+// T's countdown must stay above the 32-bit minimum.
 #include <cstdint>
 #include <iostream>
 
