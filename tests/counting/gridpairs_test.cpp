@@ -25,6 +25,8 @@ TEST(Gridpairs, ZeroOrFailedReadEndsTheRun) {
   EXPECT_TRUE(Produces("gridpairs", "2 2\n0 5\n2 2\n", "12\n"));
   EXPECT_TRUE(Produces("gridpairs", "2 2\n7 0\n2 2\n", "12\n"));
   EXPECT_TRUE(Produces("gridpairs", "2 2\nx 3\n", "12\n"));
+  // A number glued to other bytes is no number: nothing of it is read.
+  EXPECT_TRUE(Produces("gridpairs", "2 2\n3x 4\n", "12\n"));
   EXPECT_TRUE(Produces("gridpairs", "2 2\n3 3\n", "12\n56\n"));
   // A lone last number pairs with the previous second value: 3 2.
   EXPECT_TRUE(Produces("gridpairs", "2 2\n3", "12\n26\n"));

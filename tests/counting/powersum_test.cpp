@@ -47,6 +47,29 @@ TEST(Powersum, CountedList) {
   EXPECT_TRUE(Produces("powersum", "-5\n1 2\n", "1\n3\n"));
 }
 
+// Counted lists against the literal model: T at and beyond its ends, equal to
+// the values given or not, n across its whole range, some lists ended by a
+// token that is not a number or a number beyond 32 bits.
+TEST(Powersum, MatchesModel) {
+  suite::Rng rng(58);
+  const char* gaps[] = {" ", "\n", "\t", "\r\n", "  \n "};
+  for (int run = 0; run < 60; ++run) {
+    int k = int(run % 10 == 0 ? rng.range(20000, 30000) : rng.range(0, 40));
+    int64_t t = rng.chance(60) ? k : rng.pick(INT32_MIN + 1 + k, int64_t(1) << 40);
+    std::string in = std::to_string(t);
+    for (int i = 0; i < k; ++i) {
+      in += gaps[rng.range(0, 4)];
+      int64_t n = rng.chance(50) ? rng.range(-3, 59) : rng.pick(-2147483646, 59);
+      in += (n < 0 ? "" : rng.chance(10) ? "+" : rng.chance(10) ? "00" : "") + std::to_string(n);
+    }
+    if (rng.chance(20)) in += " x 1";  // a token that is not a number ends the list
+    if (rng.chance(20))                  // so does a number beyond 32 bits
+      in += " " + std::to_string(rng.chance(50) ? rng.pick(INT64_MIN, INT32_MIN - 1LL)
+                                                : rng.pick(INT32_MAX + 1LL, INT64_MAX)) + " 1";
+    ASSERT_TRUE(suite::MatchesModel("powersum", in)) << in.substr(0, 200);
+  }
+}
+
 TEST(Powersum, AnswersEachValueBeforeTheNextIsSent) {
   suite::Session s("powersum");
   // The 3 comes with the 10, so the program holds it when it answers 10: it

@@ -50,6 +50,29 @@ TEST(Recurtable, InputEndingEarly) {
   EXPECT_TRUE(Produces("recurtable", "x\n1\n", ""));
 }
 
+// Counted lists against the literal model: T at and beyond its ends, equal to
+// the indices given or not, indices written in any form extraction takes,
+// some lists ended by a token that is not a number or a number beyond 32 bits.
+TEST(Recurtable, MatchesModel) {
+  suite::Rng rng(57);
+  const char* gaps[] = {" ", "\n", "\t", "\r\n", "  \n "};
+  for (int run = 0; run < 60; ++run) {
+    int k = int(run % 10 == 0 ? rng.range(20000, 30000) : rng.range(0, 40));
+    int64_t t = rng.chance(60) ? k : rng.pick(INT32_MIN + 1 + k, int64_t(1) << 40);
+    std::string in = std::to_string(t);
+    for (int i = 0; i < k; ++i) {
+      in += gaps[rng.range(0, 4)];
+      in += rng.chance(10) ? "+" : rng.chance(10) ? "00" : "";
+      in += std::to_string(rng.pick(0, 30));
+    }
+    if (rng.chance(20)) in += " x 1";  // a token that is not a number ends the list
+    if (rng.chance(20))                  // so does a number beyond 32 bits
+      in += " " + std::to_string(rng.chance(50) ? rng.pick(INT64_MIN, INT32_MIN - 1LL)
+                                                : rng.pick(INT32_MAX + 1LL, INT64_MAX)) + " 1";
+    ASSERT_TRUE(suite::MatchesModel("recurtable", in)) << in.substr(0, 200);
+  }
+}
+
 // A client that sends one index and waits must get its answer: the newline
 // left after the index is no sign that the next one is on its way.
 TEST(Recurtable, AnswersEachIndexBeforeTheNextIsSent) {
