@@ -32,6 +32,8 @@ TEST(Primeruns, SmallQueriesAndTheEnds) {
 TEST(Primeruns, ZeroEndsAndNothingAfterIsRead) {
   EXPECT_TRUE(Produces("primeruns", "5 41 0 17 x", "2\n3\n"));
   EXPECT_TRUE(Produces("primeruns", "0\n5\n", ""));
+  // As "%d" reads them: the low 32 bits, 5 and then 0.
+  EXPECT_TRUE(Produces("primeruns", "4294967301 4294967296 5\n", "2\n"));
 }
 
 TEST(Primeruns, InputEndingBeforeZeroStops) {
