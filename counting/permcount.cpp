@@ -17,9 +17,10 @@
 // prefixes with a failing arrangement below them are expanded (at most t
 // per trace line, O(d^2) steps each for d distinct values), plus the
 // prefixes of the input order and O(t^2 + d^2) set-up.
-// Method: A pair passes when r = sqrtf(float(p)), p the 32-bit wrapping
-// product, has r - k equal to 0 in single precision, k being r truncated; a
-// negative p gives a NaN root, k 0, written "nan". An arrangement's trace
+// Method: A pair passes when r, the single-precision square root of p (the
+// 32-bit wrapping product, rounded to single precision), has r - k equal to
+// 0 in single precision, k being r truncated; a negative p gives a NaN
+// root, k 0, written "nan". An arrangement's trace
 // line depends only on its prefix up to its first failing pair, so the
 // search runs over prefixes in ascending order: when the pair just placed
 // fails, every arrangement below shares its line, written once per

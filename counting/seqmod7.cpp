@@ -10,9 +10,9 @@
 // ends the run. c lies from -1 to 9223372036854775806.
 // Output: Per triple, "%lld\n": element (0, 1) of the final matrix % 7, a
 // remainder with the sign of the element (-6..6).
-// Cost: Per triple, constant: four 64-bit remainders and one look-up in a
-// memo of answers, each of at most 13^4 x 63 entries filled on first use
-// with at most 62 squarings.
+// Cost: Per triple, constant: four 64-bit remainders and a look-up among at
+// most 13^4 x 63 remembered answers, each found once with at most 62
+// squarings.
 // Method: The start matrix is (1 1 / a b), not the identity. n = c + 1; while
 // n is not 0 the matrix is replaced by its own product and n is shifted right
 // arithmetically, so it is squared L times, L the bit length of n. In a
