@@ -76,10 +76,16 @@ int arr[kCap];  // the input order
 
 int m;                           // distinct values, ascending in `val`
 std::vector<int> val, left;      // left[i]: copies of val[i] not yet placed
-std::vector<std::string> lines;  // lines[i * m + j]: the trace line of val[i] next to val[j], empty where it passes
+std::vector<std::string> lines;  // lines[i * m + j]: val[i] next to val[j]'s trace line, or empty
+                                 // where the pair passes
 std::vector<int> start;          // the input order as indices into val
-std::vector<int64_t> inv;        // inv[n]: the inverse of n modulo kMod
-std::vector<uint64_t> binom;     // binom[n * (t + 1) + k], saturated at kHuge
+
+// A number of arrangements: exact but saturated at kHuge, and modulo kMod.
+struct Count {
+  uint64_t exact;
+  int64_t mod;
+};
+std::vector<Count> binom;        // binom[n * (t + 1) + k]: n choose k
 int64_t count;                   // passing arrangements modulo kMod
 
 // The system's refusal to read or write is reported; input content never is.
@@ -108,14 +114,16 @@ std::string trace(int x, int y) {
 
 bool fails(int i, int j) { return !lines[size_t(i) * m + j].empty(); }
 
-// Exact number of arrangements of the copies left, saturated at kHuge.
-uint64_t arrangements() {
-  uint64_t r = 1;
+// The arrangements of the copies left: a product of binomials.
+Count arrangements() {
+  Count r{1, 1};
   int n = 0;
   for (int i = 0; i < m; ++i) {
     n += left[i];
-    uint64_t b = binom[size_t(n) * (t + 1) + left[i]];
-    r = (b == kHuge || (r != 0 && b > kHuge / r)) ? kHuge : r * b;
+    Count b = binom[size_t(n) * (t + 1) + left[i]];
+    bool over = b.exact == kHuge || (r.exact != 0 && b.exact > kHuge / r.exact);
+    r.exact = over ? kHuge : r.exact * b.exact;
+    r.mod = r.mod * b.mod % kMod;
   }
   return r;
 }
@@ -133,12 +141,11 @@ bool allPassAfter(int v) {
 }
 
 // Walks, in ascending order, the arrangements that extend the d values
-// placed (the last one val[last], -1 for none), `mod` being their number
-// modulo kMod. `onInput`: the prefix is the input order's own; only the
+// placed (the last one val[last], -1 for none). `onInput`: the prefix is the input order's own; only the
 // arrangements from the input order up are walked (below = false) or only
 // those under it (below = true). `line`: the prefix's first failing pair
 // already fixed the trace line of all of them.
-void walk(int d, int last, bool onInput, bool below, const std::string* line, int64_t mod) {
+void walk(int d, int last, bool onInput, bool below, const std::string* line) {
   if (d == t) {  // only the input order itself gets here
     if (!below) {
       if (line)
@@ -152,16 +159,15 @@ void walk(int d, int last, bool onInput, bool below, const std::string* line, in
     if (left[i] == 0) continue;
     if (onInput && (below ? i > start[d] : i < start[d])) continue;
     bool childOnInput = onInput && i == start[d];
-    int64_t childMod = mod * left[i] % kMod * inv[t - d] % kMod;
     const std::string* childLine = line;
     if (!childLine && last >= 0 && fails(last, i)) childLine = &lines[size_t(last) * m + i];
     --left[i];
     if (childLine && !childOnInput)
-      emit(*childLine, arrangements());
+      emit(*childLine, arrangements().exact);
     else if (!childLine && !childOnInput && allPassAfter(i))
-      count = (count + childMod) % kMod;
+      count = (count + arrangements().mod) % kMod;
     else
-      walk(d + 1, i, childOnInput, below, childLine, childMod);
+      walk(d + 1, i, childOnInput, below, childLine);
     ++left[i];
   }
 }
@@ -195,22 +201,17 @@ int main() {
     }
     for (int i = 0; i < m; ++i)
       for (int j = 0; j < m; ++j) lines.push_back(trace(val[i], val[j]));
-    inv.assign(t + 1, 1);
-    for (int n = 2; n <= t; ++n) inv[n] = (kMod - kMod / n) * inv[kMod % n] % kMod;
-    binom.assign(size_t(t + 1) * (t + 1), 0);
+    binom.assign(size_t(t + 1) * (t + 1), Count{0, 0});
     for (int n = 0; n <= t; ++n) {
-      binom[size_t(n) * (t + 1)] = 1;
+      binom[size_t(n) * (t + 1)] = Count{1, 1};
       for (int k = 1; k <= n; ++k) {
-        uint64_t a = binom[size_t(n - 1) * (t + 1) + k - 1], b = binom[size_t(n - 1) * (t + 1) + k];
-        binom[size_t(n) * (t + 1) + k] = a > kHuge - b ? kHuge : a + b;
+        Count a = binom[size_t(n - 1) * (t + 1) + k - 1], b = binom[size_t(n - 1) * (t + 1) + k];
+        binom[size_t(n) * (t + 1) + k] =
+            Count{a.exact > kHuge - b.exact ? kHuge : a.exact + b.exact, (a.mod + b.mod) % kMod};
       }
     }
-    int64_t mod = 1;  // t! divided by the factorials of the counts, modulo kMod
-    for (int n = 2; n <= t; ++n) mod = mod * n % kMod;
-    for (int i = 0; i < m; ++i)
-      for (int k = 2; k <= left[i]; ++k) mod = mod * inv[k] % kMod;
-    walk(0, -1, true, false, nullptr, mod);
-    walk(0, -1, true, true, nullptr, mod);
+    walk(0, -1, true, false, nullptr);
+    walk(0, -1, true, true, nullptr);
     if (std::printf("%d\n", int(count)) < 0) io_failed("write", errno);
   }
   if (std::fflush(stdout) != 0) io_failed("write", errno);

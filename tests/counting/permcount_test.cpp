@@ -148,6 +148,10 @@ TEST(Permcount, PassingSubtreesAreCountedNotWalked) {
   std::vector<int> dup;
   for (int k = 0; k < 36; ++k) dup.push_back(k % 3 == 0 ? 0 : k % 3 == 1 ? 4 : 100);
   EXPECT_TRUE(Produces("permcount", values(dup), multinomial({12, 12, 12})));
+  // 25! passing arrangements, beyond 64 bits: the count modulo 1000000007 alone.
+  std::vector<int> wide;
+  for (int k = 1; k <= 25; ++k) wide.push_back(3 * k * k);
+  EXPECT_TRUE(Produces("permcount", values(wide), multinomial(std::vector<int>(25, 1))));
 }
 
 }  // namespace
