@@ -40,28 +40,16 @@
   std::_Exit(1);
 }
 
-// "%d" as a 64-bit C library converts it, on every machine: the token is
-// taken as a 64-bit value (saturated at the 64-bit bounds) and its low 32
-// bits are kept; a 32-bit library would saturate at the 32-bit bounds.
-int scan_int(int& v) {
-  long long w = 0;
-  int got = scanf("%lld", &w);
-  if (got == 1) v = int(w);
-  return got;
-}
-
 int main() {
+  // "%d" as a 64-bit C library converts it, on every machine: the token is
+  // taken as a 64-bit value (saturated at the 64-bit bounds) and its low 32
+  // bits are kept; a 32-bit library would saturate at the 32-bit bounds.
   int x = 0;
-  scan_int(x);
+  long long w = 0;
+  if (scanf("%lld", &w) == 1) x = int(w);
   // scanf ends at a failed read as at the end of the input; ferror tells them apart.
   int read_err = std::ferror(stdin) ? errno : 0;
-  int put;
-  if (x <= 2)
-    put = printf("-1\n");
-  else if (x == 3)
-    put = printf("%d %d\n", 2, 3);
-  else
-    put = printf("%d %d\n", 2, x / 2 + 1);
+  int put = x <= 2 ? printf("-1\n") : printf("%d %d\n", 2, x == 3 ? 3 : x / 2 + 1);
   // The line reaches the output only with the flush at exit: test both.
   if (put < 0 || std::fflush(stdout) != 0) io_failed("write", errno);
   if (read_err != 0) io_failed("read", read_err);

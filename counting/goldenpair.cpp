@@ -5,42 +5,138 @@
 // plus d, truncated, equals b, and 1 otherwise. The roundings are set out
 // under Method.
 //
-// Input: Pairs of 64-bit integers, read as "%lld%lld" reads them (white
-// space skipped, an optional sign, then decimal digits; a value beyond the
-// 64-bit range is taken as the nearest 64-bit bound), until the input ends.
-// Output: Per pair, 0 or 1 and a newline. Output is flushed before the
-// program waits for input and at exit, never per line: a client that sends
-// one pair and waits gets its answer at once, and a batch run writes many
-// answers at a time.
+// Input: Pairs of 64-bit integers (decimal, an optional sign; a value beyond
+// the 64-bit range is taken as the nearest 64-bit bound), until the input
+// ends.
+// Output: Per pair, 0 or 1 and a newline. Output is written before the
+// program waits for input and at exit: a client that sends one pair and
+// waits gets its answer at once.
 // Cost: Constant per pair.
 // Method: With a the smaller and b the larger value and d = b - a as a
 // double, s = d * 1.618033988749895 + d in two separate double roundings (the
 // product, then the sum); s truncated to 32 bits, saturating at the 32-bit
 // bounds, is compared with b: 0 when equal, 1 otherwise.
 //
-// Outside the contract: A read that takes fewer than two numbers (a token
-// that is not a number, or a last number without its partner) ends the run,
-// that incomplete pair unanswered. The difference b - a wraps at 64 bits
-// (only a pair spanning more than the 64-bit range can wrap), and a negative
-// s below the 32-bit range saturates at -2147483648.
+// Outside the contract: A token that is not a number, or a last number
+// without its partner, ends the run, that incomplete pair unanswered. The
+// difference b - a wraps at 64 bits (only a pair spanning more than the
+// 64-bit range can wrap), and a negative s below the 32-bit range saturates
+// at -2147483648.
 //
 // A read that fails is taken as the end of the input there (the answers due
 // are still written); a write that fails stops the program at once. Either
 // is the system refusing, reported on standard error with status 1.
-//
-// Notes: Input comes in blocks from one read of file descriptor 0 each, which
-// returns what is there: a refill is the only place the program can wait, so
-// the answers collected so far are written out just before it, and a batch
-// run writes a buffer at a time.
 #include <unistd.h>
 
 #include <cerrno>
 #include <cfloat>
+#include <charconv>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
+
+constexpr char kProgram[] = "goldenpair";
+
+// ---- reading and writing: the same text in every program that has it ----
+// Input comes a block at a time, one read(2) each, and is taken a token at
+// a time: a run of bytes other than white space. Answers wait in one buffer,
+// written out before every read (which may wait for a client's next
+// question) and at exit. A read that fails ends the input there and is
+// reported at exit; a write that fails stops the program at once.
+std::vector<char> in_buf(1 << 16);
+std::size_t in_pos = 0, in_len = 0;
+bool in_end = false;  // no byte will come any more
+int read_err = 0;     // errno of the read that failed
+std::string out;      // answers not yet written
+
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "%s: %s error: %s\n", kProgram, what, std::strerror(err));
+  std::_Exit(1);
+}
+
+void flush() {
+  if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
+    io_failed("write", errno);
+  out.clear();
+}
+
+void put(std::string_view s) {
+  if (out.size() >= in_buf.size()) flush();
+  out += s;
+}
+
+// v in decimal, then `end`.
+void put_int(long long v, std::string_view end = "\n") {
+  char b[20];
+  put({b, std::size_t(std::to_chars(b, b + sizeof b, v).ptr - b)});
+  put(end);
+}
+
+// Reads more behind the bytes from in_pos on, which move to the front (the
+// buffer doubles when they fill it); false at the end of the input.
+bool refill() {
+  if (in_end) return false;
+  flush();
+  in_len -= in_pos;
+  std::memmove(in_buf.data(), in_buf.data() + in_pos, in_len);
+  in_pos = 0;
+  if (in_len == in_buf.size()) in_buf.resize(2 * in_len);
+  ssize_t n;
+  while ((n = read(0, in_buf.data() + in_len, in_buf.size() - in_len)) < 0 && errno == EINTR) {
+  }
+  if (n < 0) read_err = errno;
+  in_end = n <= 0;
+  in_len += in_end ? 0 : std::size_t(n);
+  return !in_end;
+}
+
+bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The next token, whole; empty at the end of the input.
+std::string_view token() {
+  std::size_t k = 0;
+  do {
+    if (k == 0) while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    while (in_pos + k < in_len && !is_space(in_buf[in_pos + k])) ++k;
+  } while (in_pos + k == in_len && refill());
+  in_pos += k;
+  return {in_buf.data() + in_pos - k, k};
+}
+
+// The next token as strtoll converts it: 1, or 2 where it saturated at the
+// 64-bit bounds. 0, leaving v, where it is not a number: that ends the input.
+int read_int(long long& v) {
+  for (;;) {
+    while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    const char *s = in_buf.data() + in_pos, *e = in_buf.data() + in_len;
+    s += e - s > 1 && *s == '+' && s[1] != '-';
+    long long x = 0;
+    auto [end, ec] = std::from_chars(s, e, x);
+    if ((end == e || e - s < 2) && !in_end) {  // the token may go on in the next block
+      refill();
+      continue;
+    }
+    if (ec == std::errc::invalid_argument || (end != e && !is_space(*end)))
+      return in_end = true, in_pos = in_len, 0;
+    in_pos = std::size_t(end - in_buf.data());
+    v = ec == std::errc() ? x : *s == '-' ? LLONG_MIN : LLONG_MAX;
+    return ec == std::errc() ? 1 : 2;
+  }
+}
+
+// At exit: the answers still waiting go out, and a failed read is reported.
+int finish() {
+  flush();
+  if (read_err != 0) io_failed("read", read_err);
+  return 0;
+}
+// ---- end of reading and writing ----
 
 // The x87 unit of 32-bit x86 without SSE keeps every result in an 80-bit
 // register. There main sets it to round each operation to a double's 53
@@ -72,78 +168,14 @@ int32_t to_int32(double s) {
   return int32_t(s);
 }
 
-// The system's refusal to read or write is reported; input content never is.
-[[noreturn]] void io_failed(const char* what, int err) {
-  std::fprintf(stderr, "goldenpair: %s error: %s\n", what, std::strerror(err));
-  std::_Exit(1);
-}
-
-char out[1 << 16];
-std::size_t out_len = 0;
-
-// A write that fails stops the program at once: nothing after it would arrive.
-void flush() {
-  if (std::fwrite(out, 1, out_len, stdout) != out_len || std::fflush(stdout) != 0)
-    io_failed("write", errno);
-  out_len = 0;
-}
-
-char in[1 << 16];
-std::size_t in_pos = 0, in_len = 0;
-bool in_end = false;
-int read_failed = 0;  // errno of a read that failed, which ended the input there
-
-// The next input byte, not taken, or -1 at the end of the input.
-int peek() {
-  if (in_pos == in_len) {
-    if (in_end) return -1;
-    flush();  // the read below waits when no byte is there yet
-    ssize_t n;
-    do n = read(0, in, sizeof in);
-    while (n < 0 && errno == EINTR);
-    if (n <= 0) {
-      if (n < 0) read_failed = errno;  // taken as the end of the input, as if cut
-      in_end = true;
-      return -1;
-    }
-    in_pos = 0;
-    in_len = std::size_t(n);
-  }
-  return static_cast<unsigned char>(in[in_pos]);
-}
-
-// A 64-bit integer as "%lld" takes it, saturating beyond the range; false
-// where the conversion fails.
-bool scan(long long& v) {
-  int c;
-  while ((c = peek()) == ' ' || (c >= '\t' && c <= '\r')) ++in_pos;
-  bool neg = c == '-';
-  if (c == '-' || c == '+') ++in_pos, c = peek();
-  if (c < '0' || c > '9') return false;
-  const uint64_t limit = neg ? uint64_t(1) << 63 : (uint64_t(1) << 63) - 1;
-  uint64_t mag = 0;
-  for (; c >= '0' && c <= '9'; ++in_pos, c = peek()) {
-    uint64_t d = uint64_t(c - '0');
-    mag = mag > (limit - d) / 10 ? limit : mag * 10 + d;
-  }
-  v = (long long)(neg ? 0 - mag : mag);
-  return true;
-}
-
 int main() {
   round_to_double();
   long long x = 0, y = 0;
-  while (scan(x) && scan(y)) {
+  while (read_int(x) && read_int(y)) {
     if (y < x) std::swap(x, y);
     double d = rd(double(int64_t(uint64_t(y) - uint64_t(x))));
-    double v = rd(d * kPhiPlusOne);
-    double s = rd(v + d);
-    int32_t k = to_int32(s);
-    if (out_len + 2 > sizeof out) flush();
-    out[out_len++] = int64_t(k) == y ? '0' : '1';
-    out[out_len++] = '\n';
+    double s = rd(rd(d * kPhiPlusOne) + d);
+    put(int64_t(to_int32(s)) == y ? "0\n" : "1\n");
   }
-  flush();
-  if (read_failed != 0) io_failed("read", read_failed);
-  return 0;
+  return finish();
 }

@@ -5,12 +5,13 @@
 // one line; the exact arithmetic, signs included, is set out under Method.
 //
 // Input: Two 64-bit decimal integers m and n (white space skipped, an
-// optional sign, then decimal digits); anything after them is ignored.
+// optional sign, then decimal digits), n at least 1; anything after them is
+// ignored.
 // Output: The result and a newline, flushed at once.
 //
-// Cost: About 2 x 64 steps.
+// Cost: O(log n): at most 2 x 64 squarings.
 //
-// Method: `pow` is square-and-multiply with the base reduced first. Every
+// Method: Each power is square-and-multiply with the base reduced first. Every
 // reduction is the built-in remainder (sign of the dividend), so a negative m
 // gives a negative result. The second term multiplies the reduced power by
 // the raw m; that product wraps at 64 bits before its reduction.

@@ -32,6 +32,8 @@ TEST(Goldenpair, IncompletePairEndsTheRun) {
   EXPECT_TRUE(Produces("goldenpair", "1 2\n3", "0\n"));
   EXPECT_TRUE(Produces("goldenpair", "1 2\nx 3 5\n", "0\n"));
   EXPECT_TRUE(Produces("goldenpair", "1 2\n3 x 5\n", "0\n"));
+  // A number glued to letters is not a number: 3 5x leaves its pair unanswered.
+  EXPECT_TRUE(Produces("goldenpair", "1 2\n3 5x\n4 7\n", "0\n"));
 }
 
 // The zero pairs are (floor(k phi), floor(k phi) + k); floor(k phi) is found

@@ -70,9 +70,10 @@ TEST(Seqmod7, AgreesWithExactPowerModSeven) {
 }
 
 // The remembered squarings against the model's 64 per triple: every residue
-// of a and b with either sign, values whose products wrap, and c + 1 of every
-// bit length.
-TEST(Seqmod7, MatchesModelOnEveryResidueAndBitLength) {
+// of a and b with either sign, values whose products wrap, c + 1 of every
+// bit length, then many triples drawn over the whole 64-bit range, each run
+// ended by a zero, by the input's end or by a negative c + 1.
+TEST(Seqmod7, MatchesModel) {
   std::vector<int64_t> ab = {3037000499, 3037000500, 4294967297, INT64_MAX, INT64_MIN, -INT64_MAX,
                              4611686018427387907, -1000000000000000005};
   for (int64_t v = -8; v <= 8; ++v)
@@ -84,31 +85,39 @@ TEST(Seqmod7, MatchesModelOnEveryResidueAndBitLength) {
     for (int64_t b : ab)
       for (int64_t c : cs)
         in += std::to_string(a) + " " + std::to_string(b) + " " + std::to_string(c) + "\n";
+  ASSERT_TRUE(suite::MatchesModel("seqmod7", in + "0 0 0\n"));
   suite::Rng rng(77);
-  for (int i = 0; i < 20000; ++i) {
-    int64_t a = int64_t(rng.bits() | 1), b = int64_t(rng.bits() | 2);
-    int64_t c = rng.range(1, (int64_t(1) << rng.range(1, 62)) - 1);
-    in += std::to_string(a) + " " + std::to_string(b) + " " + std::to_string(c) + "\n";
+  auto nonzero = [&](int64_t lo, int64_t hi) {
+    int64_t v = rng.pick(lo, hi);
+    return v != 0 ? v : 1;
+  };
+  for (int round = 0; round < 40; ++round) {
+    std::string in;
+    for (int i = rng.range(0, 3000); i > 0; --i)
+      in += std::to_string(nonzero(INT64_MIN, INT64_MAX)) + " " + std::to_string(nonzero(INT64_MIN, INT64_MAX)) +
+            " " + std::to_string(nonzero(-1, INT64_MAX - 1)) + "\n";
+    const char* ends[] = {"0 0 0\n1 1 3\n", "5 0 7\n", "1 1 -2\n1 1 3\n", "", "3", "3 4"};
+    in += ends[rng.range(0, 5)];
+    ASSERT_TRUE(suite::MatchesModel("seqmod7", in)) << in.substr(0, 200);
   }
-  EXPECT_TRUE(suite::MatchesModel("seqmod7", in + "0 0 0\n"));
 }
 
-// The line reader converts as "%lld" does: signs, leading zeros, numbers
-// beyond 64 bits, a sign without digits (consumed, so the next read resumes
-// after it), a NUL byte, and numbers across the reader's 64 KiB chunks.
-TEST(Seqmod7, ReadsAsScanfDoes) {
-  using namespace std::string_literals;
+// Numbers convert as strtoll does (a leading plus, leading zeros, beyond 64
+// bits at the nearest bound), also across the 64 KiB blocks of the reader;
+// a token that is not a number ends the run.
+TEST(Seqmod7, ReadsNumbersAndStopsAtOtherTokens) {
   for (const std::string& in :
-       {"+5 +6 +7\n+-5 1 1\n"s, "1 1 3\n4 - 5 6 7\n9 9 9\n0 0 0\n"s, "1 1 3\n4 5 +\n"s,
-        "0000000000000000000000000000012 -00000000000000000000000000009 3\n0 0 0\n"s,
-        "99999999999999999999 -99999999999999999999 5\n9223372036854775808 3 5\n3 9223372036854775808 5\n"
-        "999999999999999999 -999999999999999999 9223372036854775806\n0 0 0\n"s,
-        "1 1 3\n4\0 5 6\n1 1 3\n"s, "1\t1\v3\f2\r2\n2 1 1 3x 5 5 5"s})
+       {std::string("+5 +6 +7\n1\t1\v3\f2\r2\n2 1 1 3 5 5 5"),
+        std::string("0000000000000000000000000000012 -00000000000000000000000000009 3\n0 0 0\n"),
+        std::string("99999999999999999999 -99999999999999999999 5\n9223372036854775808 3 5\n"
+                    "999999999999999999 -999999999999999999 9223372036854775806\n0 0 0\n")})
     EXPECT_TRUE(suite::MatchesModel("seqmod7", in)) << in;
   for (int pad = 65530; pad <= 65540; ++pad)
-    for (const char* tok : {"123 4 5", "-9223372036854775807 1 1", "- 4 5 6"})
+    for (const char* tok : {"123 4 5", "-9223372036854775807 1 1"})
       EXPECT_TRUE(suite::MatchesModel("seqmod7", "1 1 3\n" + std::string(pad, ' ') + tok + "\n1 1 3\n"))
           << pad << " " << tok;
+  for (const char* in : {"1 1 3\n3x 5 5\n1 1 3\n", "1 1 3\n- 5 6 7\n", "1 1 3\n+-5 1 1\n"})
+    EXPECT_TRUE(Produces("seqmod7", in, "2\n")) << in;
 }
 
 }  // namespace
