@@ -39,20 +39,21 @@ TEST(Spancover, EndAtTheLargestPosition) {
   EXPECT_TRUE(Produces("spancover", "2 2147483647\n1 5\n6 2147483646\n", "-1\n"));
 }
 
-// Counts from negative to the capacity, starts, ends and T anywhere in the
-// 32-bit range or crowded near the positions to cover, intervals read end
-// first, and ties (repeated starts and ends).
+// Counts from negative to the capacity; T and the intervals at scales from
+// 40 to the 32-bit range, spread so that covers of many steps and gaps both
+// occur; starts at or below 0, intervals read end first, numbers at the
+// 32-bit ends, and ties (repeated starts, repeated intervals).
 TEST(Spancover, MatchesModel) {
   suite::Rng rng(4101);
   for (int round = 0; round < 150; ++round) {
-    long long hi = rng.chance(30) ? INT32_MAX : rng.chance(50) ? 3000 : 40;
-    long long lo = rng.chance(30) ? INT32_MIN : -3;
-    long long n = round == 0 ? 25005 : rng.pick(INT32_MIN, rng.chance(10) ? 25005 : 60);
-    long long step = (hi - lo) / std::max<long long>(n, 1) * 3 + 2;
-    std::string in = std::to_string(n) + " " + std::to_string(rng.pick(lo, hi)) + "\n";
+    long long top = round == 0 ? 25005 : rng.chance(10) ? 25005 : 60;
+    long long n = round == 0 ? top : rng.chance(30) ? rng.pick(INT32_MIN, top) : rng.range(1, top);
+    long long t = rng.chance(15) ? rng.pick(INT32_MIN, INT32_MAX) : rng.range(1, rng.chance(30) ? INT32_MAX : 3000);
+    long long step = std::max(t, 1LL) / std::max(n, 1LL) * rng.range(2, 8) + 1, start = 1, end = 1;
+    std::string in = std::to_string(n) + " " + std::to_string(t) + "\n";
     for (long long i = 0; i < std::max<long long>(n, rng.range(0, 2)); ++i) {
-      long long start = rng.pick(lo, hi);
-      long long end = rng.chance(10) ? rng.pick(lo, hi) : std::min(hi, start + rng.range(0, step));
+      if (!rng.chance(10)) start = rng.chance(10) ? rng.pick(INT32_MIN, INT32_MAX) : rng.range(1 - step, std::max(t, 1LL));
+      if (!rng.chance(10)) end = rng.chance(10) ? rng.pick(INT32_MIN, INT32_MAX) : std::min<long long>(INT32_MAX, start + rng.range(0, step));
       in += std::to_string(start) + " " + std::to_string(end) + "\n";
     }
     ASSERT_TRUE(suite::MatchesModel("spancover", in)) << in.substr(0, 200);
