@@ -6,28 +6,26 @@
 // chain when the second starts no later than one past the end of what is
 // already covered: 1-3 and 4-6 together cover 1 to 6.
 //
-// Input: A count n and the end T, then n intervals, each a start and an end (inclusive,
-// signed 32-bit, taken as read even when the end lies before the start). All
-// numbers are read as "%d" reads them: white space skipped, an optional sign,
-// then decimal digits.
+// Input: A count n (0 to 25,005) and the end T, then n intervals, each a
+// start and an end (inclusive, signed 32-bit, taken as read even when the end
+// lies before the start). All numbers are whitespace-separated decimal
+// integers with an optional sign.
 // Output: The count with "%d" and nothing after it, or "-1" and a newline
 // when some position cannot be covered. T of 0 or less needs no interval: 0.
 //
-// Cost: O(n) for the reading, the sort and the scans. On 25,005 intervals a
-// run takes about 1.5x the time of merely copying its bytes; of the work
-// after the start of the process, converting the numbers is two thirds and
-// the sort a fifth.
+// Cost: O(n log n) for the sort; the reading and the scans are linear in n.
 //
-// Method: The intervals are sorted by start; then, while the cover falls
-// short of T, the program takes among the intervals starting at or before
-// the first uncovered position the one that reaches furthest. The scan
-// resumes at the first interval that started too late, so every interval is
-// read a bounded number of times. The first uncovered position is one past a
-// cover that is still below T, so it never passes 2147483647.
+// Method: The intervals are sorted by start (ties by end, the longest
+// first); then, while the cover falls short of T, the program takes among the
+// intervals starting at or before the first uncovered position the one that
+// reaches furthest. The scan resumes at the first interval that started too
+// late, so every interval is read a bounded number of times. The first
+// uncovered position is one past a cover that is still below T, so it never
+// passes 2147483647.
 //
 // Outside the contract: Storage grows with the intervals read, so n above
-// 25,005 gets its natural answer. When a read fails (the input ends, or a
-// token is not a number), reading stops: the intervals not read would be
+// 25,005 gets its natural answer. The input ends where it ends or at a token
+// that is not a number; reading stops there: the intervals not read would be
 // (0, 0), and such an interval covers nothing, so leaving them out changes
 // no answer; an interval whose end is missing is left out for the same
 // reason (its end would be 0). A number beyond the 32-bit range is taken as
@@ -39,185 +37,168 @@
 // once. Either is the system refusing, reported on standard error with
 // status 1.
 //
-// Notes: Input comes in blocks from one read of file descriptor 0 each, which
-// returns what is there, so a client that sends the intervals and waits gets
-// its answer without closing its end. The reader converts as glibc's "%lld"
-// does, then keeps the low 32 bits; scanf's per-number cost was three
-// quarters of a run. The sort is a counting sort on the start, four passes
-// of one byte, each left out where all starts share that byte; the order of
-// intervals with the same start does not matter, since the scans take or
-// pass over them together. The program needs nothing from the C++ library
-// at run time, so loading it costs no time at start.
+// Notes: The numbers come through the reading block below; the intervals
+// are sorted with std::sort and cmp.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdint>
+#include <charconv>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <utility>
+#include <string>
+#include <string_view>
+#include <vector>
 
-// The system's refusal to read or write is reported; input content never is.
+constexpr char kProgram[] = "spancover";
+
+// ---- reading and writing: the same text in every program that has it ----
+// Input comes a block at a time, one read(2) each, and is taken a token at
+// a time: a run of bytes other than white space. Answers wait in one buffer,
+// written out before every read (which may wait for a client's next
+// question) and at exit. A read that fails ends the input there and is
+// reported at exit; a write that fails stops the program at once.
+std::vector<char> in_buf(1 << 16);
+std::size_t in_pos = 0, in_len = 0;
+bool in_end = false;  // no byte will come any more
+int read_err = 0;     // errno of the read that failed
+std::string out;      // answers not yet written
+
 [[noreturn]] void io_failed(const char* what, int err) {
-  std::fprintf(stderr, "spancover: %s error: %s\n", what, std::strerror(err));
+  std::fprintf(stderr, "%s: %s error: %s\n", kProgram, what, std::strerror(err));
   std::_Exit(1);
 }
 
-// The input, a block at a time, each from one read of file descriptor 0,
-// which returns what is there. The byte after a block is 0, neither a digit
-// nor white space, so a scan stops there without testing for the end.
-constexpr std::size_t kBlock = 1 << 16;
-char in[kBlock + 1];
-char* p = in;
-char* e = in;
-bool in_end = false;  // the input has ended, or a read failed
-int read_err = 0;     // errno of the failed read, reported at exit
+void flush() {
+  if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
+    io_failed("write", errno);
+  out.clear();
+}
 
-// A read that fails ends the input there, as though it had been cut: no read
-// is tried after it, nor after the end of the input.
+void put(std::string_view s) {
+  if (out.size() >= in_buf.size()) flush();
+  out += s;
+}
+
+// v in decimal, then `end`.
+void put_int(long long v, std::string_view end = "\n") {
+  char b[20];
+  put({b, std::size_t(std::to_chars(b, b + sizeof b, v).ptr - b)});
+  put(end);
+}
+
+// Reads more behind the bytes from in_pos on, which move to the front (the
+// buffer doubles when they fill it); false at the end of the input.
 bool refill() {
   if (in_end) return false;
-  ssize_t got;
-  do got = read(0, in, kBlock);
-  while (got < 0 && errno == EINTR);
-  if (got <= 0) {
-    if (got < 0) read_err = errno;
-    in_end = true;
-    got = 0;
+  flush();
+  in_len -= in_pos;
+  std::memmove(in_buf.data(), in_buf.data() + in_pos, in_len);
+  in_pos = 0;
+  if (in_len == in_buf.size()) in_buf.resize(2 * in_len);
+  ssize_t n;
+  while ((n = read(0, in_buf.data() + in_len, in_buf.size() - in_len)) < 0 && errno == EINTR) {
   }
-  p = in;
-  e = in + got;
-  *e = 0;
-  return got > 0;
+  if (n < 0) read_err = errno;
+  in_end = n <= 0;
+  in_len += in_end ? 0 : std::size_t(n);
+  return !in_end;
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// One number as "%lld" converts it: white space skipped, an optional sign,
-// decimal digits, a value beyond 64 bits saturated at the nearest bound.
-// Returns 1, 0 when no digit follows (a sign before it stays taken, the
-// byte after it does not), or EOF at the end of the input.
-int scan_ll(long long& v) {
+// The next token, whole; empty at the end of the input.
+std::string_view token() {
+  std::size_t k = 0;
+  do {
+    if (k == 0) while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    while (in_pos + k < in_len && !is_space(in_buf[in_pos + k])) ++k;
+  } while (in_pos + k == in_len && refill());
+  in_pos += k;
+  return {in_buf.data() + in_pos - k, k};
+}
+
+// The next token as strtoll converts it: 1, or 2 where it saturated at the
+// 64-bit bounds. 0, leaving v, where it is not a number: that ends the input.
+int read_int(long long& v) {
   for (;;) {
-    while (is_space(*p)) ++p;
-    if (p != e) break;
-    if (!refill()) return EOF;
-  }
-  bool neg = *p == '-';
-  if ((*p == '-' || *p == '+') && ++p == e && !refill()) return 0;
-  if (!is_digit(*p)) return 0;
-  const uint64_t limit = neg ? uint64_t(1) << 63 : (uint64_t(1) << 63) - 1;
-  uint64_t mag = 0;
-  do {  // the digits in this block, then again after a refill
-    char* q = p;  // a local cursor, which the compiler keeps in a register
-    for (uint64_t d; (d = uint64_t(*q - '0')) < 10; ++q) {
-      if (mag < 100000000000000000) mag = mag * 10 + d;  // stays below 10^18
-      else mag = mag > (limit - d) / 10 ? limit : mag * 10 + d;
+    while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    const char *s = in_buf.data() + in_pos, *e = in_buf.data() + in_len;
+    s += e - s > 1 && *s == '+' && s[1] != '-';
+    long long x = 0;
+    auto [end, ec] = std::from_chars(s, e, x);
+    if ((end == e || e - s < 2) && !in_end) {  // the token may go on in the next block
+      refill();
+      continue;
     }
-    p = q;
-  } while (p == e && refill());
-  v = (long long)(neg ? 0 - mag : mag);
-  return 1;
+    if (ec == std::errc::invalid_argument || (end != e && !is_space(*end)))
+      return in_end = true, in_pos = in_len, 0;
+    in_pos = std::size_t(end - in_buf.data());
+    v = ec == std::errc() ? x : *s == '-' ? LLONG_MIN : LLONG_MAX;
+    return ec == std::errc() ? 1 : 2;
+  }
 }
 
-// "%d%d" as a 64-bit C library converts them, on every machine: each token
-// is taken as a 64-bit value (saturated at the 64-bit bounds) and its low 32
-// bits are kept; a 32-bit library would saturate at the 32-bit bounds.
-// Returns how many were converted, or EOF at the end of the input.
-int scan_ints(int& a, int& b) {
+// At exit: the answers still waiting go out, and a failed read is reported.
+int finish() {
+  flush();
+  if (read_err != 0) io_failed("read", read_err);
+  return 0;
+}
+// ---- end of reading and writing ----
+
+struct cow {
+  int start, end;
+};
+
+std::vector<cow> mew;
+
+// Ascending by start; of equal starts, the one that ends later first.
+int cmp(cow a, cow b) {
+  if (a.start == b.start) return a.end > b.end;
+  return a.start < b.start;
+}
+
+// A number as "%d" takes it: the 64-bit value, of which the low 32 bits.
+bool read_d(int& x) {
   long long v = 0;
-  int got = scan_ll(v);
-  if (got != 1) return got;
-  a = int(v);
-  if (scan_ll(v) != 1) return 1;
-  b = int(v);
-  return 2;
-}
-
-// An interval as one number whose upper half orders the starts: the start
-// with its sign bit flipped, then the end. Intervals of the same start are
-// taken or passed over together by the scans below, so their order among
-// themselves changes nothing, and sorting the upper halves is enough.
-uint64_t record(int start, int end) { return uint64_t(uint32_t(start) ^ 0x80000000u) << 32 | uint32_t(end); }
-int start_of(uint64_t r) { return int(uint32_t(r >> 32) ^ 0x80000000u); }
-int end_of(uint64_t r) { return int(uint32_t(r)); }
-
-// Ascending order of the starts: four stable counting passes over the upper
-// half, one byte each, lowest first, leaving out a pass where every record
-// has the same byte there.
-void sort_by_start(uint64_t*& rec, uint64_t*& spare, std::size_t size) {
-  static uint32_t count[4][256];
-  for (std::size_t i = 0; i < size; ++i)
-    for (int d = 0; d < 4; ++d) ++count[d][(rec[i] >> (32 + 8 * d)) & 0xFF];
-  for (int d = 0; d < 4; ++d) {
-    int shift = 32 + 8 * d;
-    uint32_t* c = count[d];
-    if (c[(rec[0] >> shift) & 0xFF] == size) continue;
-    uint32_t sum = 0;
-    for (int b = 0; b < 256; ++b) {
-      uint32_t here = c[b];
-      c[b] = sum;
-      sum += here;
-    }
-    for (std::size_t i = 0; i < size; ++i) spare[c[(rec[i] >> shift) & 0xFF]++] = rec[i];
-    std::swap(rec, spare);
-  }
-}
-
-// Room for count records, keeping those at old. An allocation that fails
-// ends the run as an allocation that throws and is not caught would.
-uint64_t* grow(uint64_t* old, std::size_t count) {
-  void* got = count <= SIZE_MAX / sizeof *old ? std::realloc(old, count * sizeof *old) : nullptr;
-  if (got == nullptr) {
-    std::fputs("terminate called after throwing an instance of 'std::bad_alloc'\n  what():  std::bad_alloc\n",
-               stderr);
-    std::abort();
-  }
-  return static_cast<uint64_t*>(got);
+  if (!read_int(v)) return false;
+  x = int(v);
+  return true;
 }
 
 int main() {
   int n = 0, T = 0;
-  scan_ints(n, T);
-  uint64_t* rec = nullptr;
-  std::size_t size = 0, capacity = 0;
-  for (int64_t i = 0; i < n; ++i) {
-    int start = 0, end = 0;
-    if (scan_ints(start, end) != 2) break;
-    if (size == capacity) {
-      capacity = capacity == 0 ? 1024 : 2 * capacity;
-      rec = grow(rec, capacity);
-    }
-    rec[size++] = record(start, end);
+  read_d(n);
+  read_d(T);
+  mew.reserve(std::size_t(std::clamp(n, 0, 25005)));
+  for (long long i = 0; i < n; ++i) {
+    cow c{};
+    if (!read_d(c.start) || !read_d(c.end)) break;
+    mew.push_back(c);
   }
-  uint64_t* spare = nullptr;
-  if (size > 1) {
-    spare = grow(nullptr, size);
-    sort_by_start(rec, spare, size);
-  }
+  // cmp through a lambda, which the compiler inlines.
+  std::sort(mew.begin(), mew.end(), [](cow a, cow b) { return cmp(a, b) != 0; });
 
-  std::size_t count = 0, pos = 0;
-  int reach = 0;
+  int count = 0, reach = 0;
+  std::size_t pos = 0;
   while (reach < T) {
     int target = reach + 1;
-    for (std::size_t i = pos; i < size; ++i) {
-      if (start_of(rec[i]) > target) {
+    for (std::size_t i = pos; i < mew.size(); ++i) {
+      if (mew[i].start > target) {
         pos = i;
         break;
       }
-      if (end_of(rec[i]) > reach) reach = end_of(rec[i]);
+      reach = std::max(reach, mew[i].end);
     }
     if (reach < target) {
-      if (puts("-1") < 0) io_failed("write", errno);
+      put("-1\n");
       break;
     }
     ++count;
   }
-  if (reach >= T && printf("%d", int(count)) < 0) io_failed("write", errno);
-  if (fflush(stdout) != 0) io_failed("write", errno);
-  if (read_err != 0) io_failed("read", read_err);
-  std::free(rec);
-  std::free(spare);
-  return 0;
+  if (reach >= T) put_int(count, "");
+  return finish();
 }

@@ -1,40 +1,8 @@
-#include <algorithm>
-
 #include "support/runner.hpp"
 
 namespace {
 
 using suite::Produces;
-
-std::string sequences(const std::vector<long long>& a, const std::vector<long long>& b) {
-  std::string s = std::to_string(a.size()) + "\n";
-  for (long long x : a) s += std::to_string(x) + " ";
-  s += "\n";
-  for (long long x : b) s += std::to_string(x) + " ";
-  return s + "\n";
-}
-
-// The trace for sequences whose ties, in both, are left by std::sort with a
-// comparison of the value alone on records of value and index.
-std::string sorted_trace(const std::vector<long long>& a_values, const std::vector<long long>& b_values) {
-  struct rec {
-    long long value, index;
-  };
-  auto by_value = [](rec x, rec y) { return x.value < y.value; };
-  std::vector<rec> a, b;
-  for (std::size_t i = 0; i < a_values.size(); ++i) a.push_back({a_values[i], (long long)i});
-  for (std::size_t i = 0; i < b_values.size(); ++i) b.push_back({b_values[i], (long long)i});
-  std::sort(a.begin(), a.end(), by_value);
-  std::sort(b.begin(), b.end(), by_value);
-  long long n = (long long)a.size();
-  std::vector<long long> rank(a.size());
-  for (long long l = 0; l < n; ++l) rank[b[l].index] = n - 1 - l;
-  std::string out;
-  for (long long k = 0; k < n; ++k) out += "a\n" + std::to_string(k) + ":" + std::to_string(a[k].value) + "\n";
-  for (long long j = 0; j + 1 < n; ++j) out += std::to_string(a[rank[j]].value) + " ";
-  for (long long q = 0; q < n; ++q) out += "ans\n" + std::to_string(q) + ":" + std::to_string(rank[q]) + "\n";
-  return out;
-}
 
 TEST(Rankpair, TraceLayout) {
   EXPECT_TRUE(Produces("rankpair", "0\n", ""));
@@ -56,54 +24,44 @@ TEST(Rankpair, FewTiesKeepInputOrder) {
                        "7 10 -3 ans\n0:1\nans\n1:2\nans\n2:0\nans\n3:3\n"));
 }
 
-TEST(Rankpair, ManyTiesFollowTheStandardSort) {
+// Counts from negative to 5,000 (with more than 16 records the standard
+// sort reorders ties; at the capacity the model's flush per line takes
+// seconds, and the test below covers the storage), values at and next to the
+// 64-bit ends or crowded into a few, repeats, and input that stops short of
+// the 2n values.
+TEST(Rankpair, MatchesModel) {
   suite::Rng rng(4202);
-  for (int n : {17, 40, 1000, 200005}) {
-    std::vector<long long> a(n), b(n);
-    for (auto& x : a) x = rng.range(-3, 3);
-    for (auto& x : b) x = rng.range(0, n > 100 ? 9 : 2);
-    SCOPED_TRACE(n);
-    EXPECT_TRUE(Produces("rankpair", sequences(a, b), sorted_trace(a, b)));
+  for (int round = 0; round < 60; ++round) {
+    long long top = rng.chance(15) ? 5000 : 40;
+    long long n = rng.pick(INT64_MIN, top);
+    if (int(n) > top) n = rng.range(0, top);  // n is read as its low 32 bits
+    long long spread = rng.chance(40) ? 3 : INT64_MAX;
+    long long values = int(n) > 0 ? 2 * int(n) - (rng.chance(10) ? rng.range(0, 3) : 0) : rng.range(0, 3);
+    std::string in = std::to_string(n) + "\n";
+    for (long long i = 0; i < values; ++i) in += std::to_string(rng.pick(-spread, spread)) + " ";
+    ASSERT_TRUE(suite::MatchesModel("rankpair", in)) << in.substr(0, 200);
   }
-}
-
-TEST(Rankpair, OneTieAmongDistinctValues) {
-  // A single pair of equal values among thousands of distinct ones, placed
-  // where the standard sort puts the later of the two first.
-  suite::Rng rng(4204);
-  for (int attempt = 0; attempt < 200; ++attempt) {
-    std::vector<long long> a(3000), b(3000);
-    for (auto& x : a) x = (long long)rng.bits();
-    for (auto& x : b) x = (long long)rng.bits();
-    std::size_t first = std::size_t(rng.range(0, 2998)), second = std::size_t(rng.range(first + 1, 2999));
-    b[second] = b[first];
-    struct rec {
-      long long value, index;
-    };
-    std::vector<rec> order;
-    for (std::size_t i = 0; i < b.size(); ++i) order.push_back({b[i], (long long)i});
-    std::sort(order.begin(), order.end(), [](rec x, rec y) { return x.value < y.value; });
-    auto at = std::find_if(order.begin(), order.end(), [&](rec r) { return r.value == b[first]; });
-    if (at->index == (long long)first) continue;
-    EXPECT_TRUE(Produces("rankpair", sequences(a, b), sorted_trace(a, b)));
-    return;
-  }
-  FAIL() << "no arrangement where the standard sort swaps the tie";
 }
 
 TEST(Rankpair, OutOfContractInput) {
-  // Values missing at the end of the input are 0.
-  EXPECT_TRUE(Produces("rankpair", "3\n5 -1 2\n7", sorted_trace({5, -1, 2}, {7, 0, 0})));
-  EXPECT_TRUE(Produces("rankpair", "3\n5", sorted_trace({5, 0, 0}, {0, 0, 0})));
   // A huge count with little input writes a trace of bounded length.
   suite::Outcome r = suite::run_program("rankpair", "2147483647 1 2 3\n");
   EXPECT_EQ(r.status, 0);
   EXPECT_LT(r.out.size(), std::size_t(16) << 20);
   EXPECT_EQ(r.out.substr(0, 12), "a\n0:0\na\n1:0\n");
-  // Beyond the capacity with every value given: the natural trace.
-  std::vector<long long> a(250000), b(250000);
-  for (int i = 0; i < 250000; ++i) a[i] = i, b[i] = (i * 7919LL) % 250000;
-  EXPECT_TRUE(Produces("rankpair", sequences(a, b), sorted_trace(a, b)));
+  // Beyond the capacity with every value given: the natural trace. The
+  // second sequence is a permutation of 0 to n - 1, so its value is its rank.
+  const int n = 250000;
+  std::string in = std::to_string(n) + "\n", want, partners, ranks;
+  for (int i = 0; i < n; ++i) in += std::to_string(i) + " ";
+  for (int j = 0; j < n; ++j) {
+    long long rank = n - 1 - (j * 7919LL) % n;
+    in += std::to_string((j * 7919LL) % n) + " ";
+    want += "a\n" + std::to_string(j) + ":" + std::to_string(j) + "\n";
+    if (j + 1 < n) partners += std::to_string(rank) + " ";
+    ranks += "ans\n" + std::to_string(j) + ":" + std::to_string(rank) + "\n";
+  }
+  EXPECT_TRUE(Produces("rankpair", in, want + partners + ranks));
 }
 
 TEST(Rankpair, TraceComesOnceTheLastValueIsSent) {

@@ -6,29 +6,6 @@ namespace {
 
 using suite::Produces;
 
-// The cover by the plain method: the intervals sorted by start ascending, ties
-// by end descending, then the greedy scan over them.
-std::string literal_cover(long long t, std::vector<std::pair<int, int>> spans) {
-  std::sort(spans.begin(), spans.end(), [](auto x, auto y) {
-    return x.first == y.first ? x.second > y.second : x.first < y.first;
-  });
-  long long reach = 0, count = 0;
-  std::size_t pos = 0;
-  while (reach < t) {
-    long long target = reach + 1;
-    for (std::size_t i = pos; i < spans.size(); ++i) {
-      if (spans[i].first > target) {
-        pos = i;
-        break;
-      }
-      reach = std::max<long long>(reach, spans[i].second);
-    }
-    if (reach < target) return "-1\n";
-    ++count;
-  }
-  return std::to_string(count);
-}
-
 TEST(Spancover, CountHasNoNewlineButMinusOneHas) {
   EXPECT_TRUE(Produces("spancover", "0 0\n", "0"));
   EXPECT_TRUE(Produces("spancover", "2 -5\n1 3\n4 6\n", "0"));
@@ -62,22 +39,24 @@ TEST(Spancover, EndAtTheLargestPosition) {
   EXPECT_TRUE(Produces("spancover", "2 2147483647\n1 5\n6 2147483646\n", "-1\n"));
 }
 
-TEST(Spancover, MatchesTheSortedScanOnRandomIntervals) {
+// Counts from negative to the capacity; T and the intervals at scales from
+// 40 to the 32-bit range, spread so that covers of many steps and gaps both
+// occur; starts at or below 0, intervals read end first, numbers at the
+// 32-bit ends, and ties (repeated starts, repeated intervals).
+TEST(Spancover, MatchesModel) {
   suite::Rng rng(4101);
-  for (int round = 0; round < 120; ++round) {
-    int n = int(rng.range(0, rng.chance(10) ? 25005 : 30));
-    long long t = rng.chance(10) ? rng.range(-2, 2) : rng.range(1, rng.chance(50) ? 40 : 2147483647);
-    long long lo = rng.chance(20) ? INT32_MIN : -3, hi = std::min<long long>(t + 3, INT32_MAX);
-    std::vector<std::pair<int, int>> spans;
-    std::string input = std::to_string(n) + " " + std::to_string(t) + "\n";
-    for (int i = 0; i < n; ++i) {
-      int start = int(rng.range(lo, hi));
-      int end = int(rng.chance(10) ? rng.range(lo, hi) : std::min<long long>(hi, start + rng.range(0, hi / 8 + 2)));
-      spans.push_back({start, end});
-      input += std::to_string(start) + " " + std::to_string(end) + "\n";
+  for (int round = 0; round < 150; ++round) {
+    long long top = round == 0 ? 25005 : rng.chance(10) ? 25005 : 60;
+    long long n = round == 0 ? top : rng.chance(30) ? rng.pick(INT32_MIN, top) : rng.range(1, top);
+    long long t = rng.chance(15) ? rng.pick(INT32_MIN, INT32_MAX) : rng.range(1, rng.chance(30) ? INT32_MAX : 3000);
+    long long step = std::max(t, 1LL) / std::max(n, 1LL) * rng.range(2, 8) + 1, start = 1, end = 1;
+    std::string in = std::to_string(n) + " " + std::to_string(t) + "\n";
+    for (long long i = 0; i < std::max<long long>(n, rng.range(0, 2)); ++i) {
+      if (!rng.chance(10)) start = rng.chance(10) ? rng.pick(INT32_MIN, INT32_MAX) : rng.range(1 - step, std::max(t, 1LL));
+      if (!rng.chance(10)) end = rng.chance(10) ? rng.pick(INT32_MIN, INT32_MAX) : std::min<long long>(INT32_MAX, start + rng.range(0, step));
+      in += std::to_string(start) + " " + std::to_string(end) + "\n";
     }
-    SCOPED_TRACE(input.substr(0, 200));
-    ASSERT_TRUE(Produces("spancover", input, literal_cover(t, spans)));
+    ASSERT_TRUE(suite::MatchesModel("spancover", in)) << in.substr(0, 200);
   }
 }
 
