@@ -5,20 +5,21 @@
 // multiples of 3, all different from one another, can be chosen from 1 to h;
 // 3000001 when no h up to 3,000,000 is large enough.
 //
-// Input: The counts n and m, extracted with >> as signed 32-bit integers. A
-// number missing at the end, or not a number, is 0, and so is m after it; a
-// number beyond the 32-bit range is taken as the nearest limit (and m after
-// it is 0).
-// Output: The final lo of the bisection, then std::endl (a newline and a
-// flush).
+// Input: The counts n and m, decimal integers with an optional sign, each a
+// signed 32-bit value. A number missing at the end, or not a number, is 0,
+// and so is m after it; a number beyond the 32-bit range is taken as the
+// nearest limit (and m after it is 0).
+// Output: One line with the smallest top value found.
 //
 // Cost: At most 22 constant-time steps.
 //
-// Method: Bisection over [1, 3000000] with mid = (lo + hi) / 2: on success
-// hi = mid - 1, otherwise lo = mid + 1. check(mid) holds when, up to mid,
-// the multiples of 2 or 3 number at least n + m, the multiples of 2 at least
-// n and the multiples of 3 at least m. The divisions are 32-bit and
-// truncate; n + m wraps at 32 bits.
+// Method: Bisection over 1 to 3,000,000 with the midpoint the sum of the
+// bounds halved: where the midpoint is large enough the upper bound moves
+// below it, otherwise the lower bound above it, and the lower bound is
+// written. A top value h is large enough when, up to h, the multiples of 2
+// or 3 number at least n + m, the multiples of 2 at least n and the
+// multiples of 3 at least m. The divisions are 32-bit and truncate; n + m
+// wraps at 32 bits.
 //
 // Outside the contract: Nothing is left open; counts at the 32-bit limits
 // take part through the wrapped sum n + m.
@@ -27,8 +28,8 @@
 // fails stops the program at once. Either is the system refusing, reported
 // on standard error with status 1.
 //
-// Notes: Input and output go through the C++ standard input and output, not
-// synchronised with the C functions.
+// Notes: Input and output go through std::cin and std::cout, not
+// synchronised with the C functions; the line ends with std::endl.
 #include <cstdint>
 #include <iostream>
 #include <cerrno>

@@ -6,41 +6,43 @@
 // missing units are bought at their prices; 0 when not even one copy can be
 // made.
 //
-// Input: The recipe line, read character by character with getchar up to
-// the first '\n', '\r' or zero byte (consumed, not counted): each 'B', 'S'
-// and 'C' is one unit of that ingredient, every other byte (spaces, tabs,
-// lower case, 0xFF) is skipped. Then seven integers extracted with >> as
-// signed 64-bit values: the stock of B, S and C, their unit prices, and the
-// money. A number missing at the end, or a token that is not a number,
-// leaves 0 there and in every number after it (no later extraction
-// succeeds); a number beyond the 64-bit range is taken as the nearest limit,
-// and extraction fails there too.
-// Output: "%lld\n" with hi after a bisection over [1, 10^13 + 2] with
-// mid = (lo + hi) / 2: on success lo = mid + 1, otherwise hi = mid - 1.
+// Input: The recipe line, up to the first line feed, carriage return or
+// zero byte: each 'B', 'S' and 'C' is one unit of that ingredient, every
+// other byte (spaces, tabs, lower case, 0xFF) is skipped. Then seven decimal
+// integers with an optional sign, each a signed 64-bit value: the stock of
+// B, S and C, their unit prices, and the money. A number missing at the end,
+// or a token that is not a number, leaves 0 there and in every number after
+// it; a number beyond the 64-bit range is taken as the nearest limit, and
+// the numbers after it are 0.
+// Output: One line with the number of copies: the upper bound of a
+// bisection over 1 to 10^13 + 2 whose midpoint is the sum of the bounds
+// halved, the lower bound moving above a midpoint that can be made and the
+// upper bound below one that cannot.
 //
 // Cost: The length of the recipe line, then at most 44 constant-time steps.
 //
-// Method: For x copies, check(x) settles B, S and C in that order: an
-// ingredient used by the recipe and short of stock (stock - x * count below
-// 0) adds the shortfall times its price to the money, and the money is
-// tested after each purchase. Arithmetic is signed 64-bit and wraps in two's
-// complement; it is done in unsigned 64-bit and converted back, since
-// x * count can exceed the 64-bit range for long recipes.
+// Method: For a number of copies the ingredients are settled in the order
+// B, S, C: an ingredient that the recipe uses and whose stock falls short
+// (the stock minus the copies times the letter count, below 0) adds the
+// shortfall times its price to the money, and the money is tested after
+// each purchase. Arithmetic is signed 64-bit and wraps in two's complement,
+// since the copies times a letter count can exceed the 64-bit range for long
+// recipes.
 //
 // Outside the contract: Input that ends before the recipe line has ended
-// ends the line there (the getchar result stays an int until it is compared
-// with EOF, so a 0xFF byte is not taken for the end); the seven numbers are
-// then 0. The letter counts wrap at 32 bits, like every sum, on a line of
-// 2^31 or more equal letters.
+// ends the line there; the seven numbers are then 0. The letter counts wrap
+// at 32 bits, like every sum, on a line of 2^31 or more equal letters.
 //
 // A read that fails is taken as the end of the input there, so the numbers
 // after it are not read and stay 0. A write that fails stops the program at
 // once. Either is the system refusing, reported on standard error with
 // status 1.
 //
-// Notes: The recipe line (getchar) and the numbers (>>) come from one input:
-// the standard streams stay synchronised with the C input, so extraction
-// starts at the byte after the recipe line.
+// Notes: The recipe line is read with getchar, whose result stays an int
+// until it is compared with EOF, so a 0xFF byte is not taken for the end;
+// the numbers are extracted with >> from std::cin, which stays synchronised
+// with the C input, so extraction starts at the byte after the recipe line.
+// The wrapping arithmetic is done in unsigned 64-bit and converted back.
 #include <cstdint>
 #include <cstdio>
 #include <iostream>

@@ -1,7 +1,9 @@
 // Literal model of halfraise: the zero-filled fixed array, one sort, and
 // check's running sum over the whole upper half with its exit after every
-// term. Expects 0 <= n <= 200005, every value present, and values small
-// enough that no sum leaves the 64-bit range.
+// term, summed in 128 bits so that it is the exact sum for every 64-bit
+// value, as are the bounds (the middle value minus 1 wraps only when
+// written). Expects n of at most 200005; a negative n is taken as 0, as
+// the program takes it.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -10,9 +12,9 @@ long long arr[200005];
 long long n, k;
 
 bool check(long long x) {
-  long long sum = 0;
+  __int128 sum = 0;
   for (int i = n / 2; i < n; ++i) {
-    sum += x - arr[i];
+    sum += (__int128)x - arr[i];
     if (sum > k) return false;
   }
   return sum <= k;
@@ -21,16 +23,17 @@ bool check(long long x) {
 int main() {
   memset(arr, 0, sizeof arr);
   scanf("%lld%lld", &n, &k);
+  if (n < 0) n = 0;
   for (int i = 0; i < n; ++i) scanf("%lld", &arr[i]);
   std::sort(arr, arr + n);
-  long long lo = arr[n / 2], hi = 100000000000000LL;
+  __int128 lo = arr[n / 2], hi = 100000000000000LL;
   while (lo <= hi) {
-    long long mid = (lo + hi) >> 1;
-    if (check(mid))
+    __int128 mid = (lo + hi) >> 1;
+    if (check((long long)mid))
       lo = mid + 1;
     else
       hi = mid - 1;
   }
-  printf("%lld\n", hi);
+  printf("%lld\n", (long long)hi);
   return 0;
 }

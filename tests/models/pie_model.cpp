@@ -1,7 +1,8 @@
 // Literal model of pie: the fixed array cleared per case, areas sorted, the
 // largest taken from the end, and a full count over every area per step.
-// Expects T >= 0 complete cases with 1 <= N <= 10005, answers below 2^30 and
-// slice counts within 32 bits.
+// Expects T >= 0 complete cases with N <= 10005, answers below 2^30 and
+// slice counts within 32 bits; F + 1 wraps, and N <= 0 is taken as no
+// circles, with 0.0 as the largest area, as the program takes it.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -25,13 +26,14 @@ int main() {
   while (T--) {
     memset(cake, 0, sizeof cake);
     scanf("%d%d", &N, &F);
-    F++;
+    if (N < 0) N = 0;
+    F = int(unsigned(F) + 1u);
     for (int i = 0; i < N; ++i) {
       scanf("%lf", &cake[i]);
       cake[i] = cal(cake[i]);
     }
     std::sort(cake, cake + N);
-    double lo = 0.0, hi = cake[N - 1];
+    double lo = 0.0, hi = N > 0 ? cake[N - 1] : 0.0;
     while (lo + eps < hi) {
       double mid = (lo + hi) / 2.0;
       if (check(mid))
