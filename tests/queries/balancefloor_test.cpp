@@ -27,6 +27,8 @@ TEST(Balancefloor, RaisesAndAssignments) {
                        input_of({0, 0, 0, 0, 0}, {"1 1 9", "3 1", "1 2 9", "-1 2", "1 3 9", "2147483647 3",
                                                   "1 4 9", "-2147483648 4"}),
                        "9 9 9 9 4\n"));
+  // The type keeps the low 32 bits of its number: 2^32 + 1 assigns.
+  EXPECT_TRUE(Produces("balancefloor", input_of({1, 5}, {"4294967297 1 9", "0 2"}), "9 5\n"));
 }
 
 TEST(Balancefloor, AssignmentAfterRaiseIsLiftedOnlyByLaterRaises) {
