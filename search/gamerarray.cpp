@@ -5,182 +5,173 @@
 // values v of (x - v), is at least x itself. It searches x by bisection
 // between the largest value and 1,000,000,000.
 //
-// Input: A count n, then n values, whitespace-separated, each read as the
-// extraction operator >> reads a signed 64-bit integer (white space, an
-// optional sign, decimal digits). Anything after the n values is ignored; n
-// of 0 or less, however large its magnitude, reads nothing and writes
-// 1000000001.
+// Input: A count n, then n values, whitespace-separated decimal integers
+// with an optional sign. n runs up to 100,005; each value is a signed 64-bit
+// integer. Anything after the n values is ignored; n of 0 or less, however
+// large its magnitude, reads nothing and writes 1000000001.
 // Output: The answer as a signed 64-bit integer and a newline: 1000000001
 // when no x up to 1,000,000,000 qualifies, and the largest value itself when
-// that is above 1,000,000,000.
+// that is above 1,000,000,000. The shortfall wraps at 64 bits.
 //
-// Cost: O(n) to read, then at most 30 checks of O(1). A run takes about the
-// time of merely reading its input.
+// Cost: O(n) to read, then at most 30 checks of O(1).
 //
-// Method: Bisection on x over [temp, 1e9], temp being the largest value and
-// at least 0: mid is the sum of the bounds shifted right one bit; check(mid)
-// holds when the shortfall is >= mid, and then hi = mid - 1, else
-// lo = mid + 1; lo is written. The shortfall, the sum of (x - v) over every
-// value, wraps at 64 bits (done in unsigned arithmetic), and so equals
-// n * x - S with S the wrapping sum of the values: S is kept while reading,
-// so each check costs O(1) and no value is kept.
+// Method: Bisection on x over the largest value (at least 0) to
+// 1,000,000,000, the midpoint being the sum of the bounds halved and rounded
+// down: when the shortfall at the midpoint reaches it, the upper bound moves
+// below it, else the lower bound above it, and the lower bound is written.
+// The shortfall, wrapping at 64 bits, equals n x - S, S being the wrapping
+// sum of the values: S is kept while reading, so each check costs O(1) and
+// no value is kept.
 //
 // Outside the contract: More than 100,005 values get the same answer as
-// fewer, as though the array were as long as the input. When a read fails
-// (the input ends, or a token is not a number or does not fit in 64 bits),
-// reading stops and that value and every later one count as 0, as the
-// unread elements of a zero-filled array would; they count in n at once, not
-// one by one, so a huge n ends at once. An n that cannot be read counts as
-// 0.
+// fewer, as though the storage were as long as the input. Reading stops at
+// the end of the input, at a token that is not a number, or after a number
+// beyond the 64-bit range, which counts at its nearest bound; a value not
+// read counts as 0. A count that is not a number counts as 0; one beyond the
+// 64-bit range counts at its bound and no value is read.
 //
-// A read that fails is taken as the end of the input there (the number being
-// read ends as at a cut); a write that fails stops the program at once.
-// Either is the system refusing, reported on standard error with status 1.
+// A read that fails is taken as the end of the input there; a write that
+// fails stops the program at once. Either is the system refusing, reported
+// on standard error with status 1.
 //
-// Notes: The streams are not synchronised with stdio. The input is taken a
-// block at a time, what the stream's buffer holds after at most one read of
-// the file, and its numbers are converted eight digits at once.
-#include <algorithm>
-#include <bit>
+// Notes: The numbers come through the shared reading block (read_int), with
+// the rules of extraction by >>: a failed read stores 0, an overflowing one
+// the bound, and every later read fails.
+#include <unistd.h>
+
 #include <cerrno>
+#include <charconv>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
 
-// The system's refusal to read or write is reported; input content never is.
+constexpr char kProgram[] = "gamerarray";
+
+// ---- reading and writing: the same text in every program that has it ----
+// Input comes a block at a time, one read(2) each, and is taken a token at
+// a time: a run of bytes other than white space. Answers wait in one buffer,
+// written out before every read (which may wait for a client's next
+// question) and at exit. A read that fails ends the input there and is
+// reported at exit; a write that fails stops the program at once.
+std::vector<char> in_buf(1 << 16);
+std::size_t in_pos = 0, in_len = 0;
+bool in_end = false;  // no byte will come any more
+int read_err = 0;     // errno of the read that failed
+std::string out;      // answers not yet written
+
 [[noreturn]] void io_failed(const char* what, int err) {
-  std::fprintf(stderr, "gamerarray: %s error: %s\n", what, std::strerror(err));
+  std::fprintf(stderr, "%s: %s error: %s\n", kProgram, what, std::strerror(err));
   std::_Exit(1);
 }
 
-int64_t n = 0;
-int64_t temp = 0;  // the largest value read, and at least 0
-uint64_t S = 0;    // the sum of the values, wrapping; unread ones count as 0
+void flush() {
+  if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
+    io_failed("write", errno);
+  out.clear();
+}
 
-bool check(int64_t x) { return int64_t(uint64_t(n) * uint64_t(x) - S) >= x; }
+void put(std::string_view s) {
+  if (out.size() >= in_buf.size()) flush();
+  out += s;
+}
 
-// The input, a block at a time: a block is what the stream's buffer holds
-// after at most one read of the file, so a read waits only when no byte is
-// there, as extraction does. The byte after a block is 0, neither a digit
-// nor white space, so a scan stops there without testing for the end; 8
-// bytes from any place up to it may be loaded.
-constexpr std::streamsize kBlock = 1 << 16;
-char buf[kBlock + 8];
-char* p = buf;
-char* e = buf;
+// v in decimal, then `end`.
+void put_int(long long v, std::string_view end = "\n") {
+  char b[20];
+  put({b, std::size_t(std::to_chars(b, b + sizeof b, v).ptr - b)});
+  put(end);
+}
 
-// A read that fails ends the input there, as though it had been cut: the
-// stream's buffer throws where the read failed, no read is tried after it,
-// and the failure is reported at exit. Only sgetc, refilling the stream's
-// buffer with one read, can fail; sgetn then copies what in_avail says the
-// buffer holds and reads nothing, so every byte read before the failure is
-// used.
-int read_err;  // errno of the failed read
-
+// Reads more behind the bytes from in_pos on, which move to the front (the
+// buffer doubles when they fill it); false at the end of the input.
 bool refill() {
-  if (read_err != 0) return false;
-  std::streambuf* in = std::cin.rdbuf();
-  try {
-    if (in->sgetc() == std::char_traits<char>::eof()) return false;
-    e = buf + in->sgetn(buf, std::min(in->in_avail(), kBlock));
-  } catch (const std::ios_base::failure&) {
-    read_err = errno;  // still that of the failed read
-    return false;
+  if (in_end) return false;
+  flush();
+  in_len -= in_pos;
+  std::memmove(in_buf.data(), in_buf.data() + in_pos, in_len);
+  in_pos = 0;
+  if (in_len == in_buf.size()) in_buf.resize(2 * in_len);
+  ssize_t n;
+  while ((n = read(0, in_buf.data() + in_len, in_buf.size() - in_len)) < 0 && errno == EINTR) {
   }
-  *e = 0;
-  p = buf;
-  return true;
+  if (n < 0) read_err = errno;
+  in_end = n <= 0;
+  in_len += in_end ? 0 : std::size_t(n);
+  return !in_end;
 }
 
-// Eight bytes as one word, the first byte the lowest whatever the host's
-// byte order (a swap on big-endian machines, chosen at compile time).
-inline uint64_t load8(const char* q) {
-  uint64_t w;
-  std::memcpy(&w, q, 8);
-  if constexpr (std::endian::native == std::endian::big) w = __builtin_bswap64(w);
-  return w;
-}
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// The run of digits at q, up to 8 of them: how many, and their value, taken
-// eight bytes at once (the first byte is the lowest).
-inline int digits8(const char* q, uint64_t& value) {
-  uint64_t w = load8(q);
-  uint64_t other = ((w + 0x4646464646464646) | (w - 0x3030303030303030) | w) & 0x8080808080808080;
-  int len = std::countr_zero(other) >> 3;  // bytes before the first one that is not a digit
-  if (len == 0) return int(value = 0);
-  uint64_t v = (w - 0x3030303030303030) << (64 - 8 * len);  // the digits, behind leading zeros
-  v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FF;
-  v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFF;
-  value = (v * 10000 + (v >> 32)) & 0xFFFFFFFF;
-  return len;
+// The next token, whole; empty at the end of the input.
+std::string_view token() {
+  std::size_t k = 0;
+  do {
+    if (k == 0) while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    while (in_pos + k < in_len && !is_space(in_buf[in_pos + k])) ++k;
+  } while (in_pos + k == in_len && refill());
+  in_pos += k;
+  return {in_buf.data() + in_pos - k, k};
 }
 
-constexpr uint64_t kPow10[] = {1,       10,       100,       1000,       10000,       100000,      1000000,
-                               10000000, 100000000, 1000000000, 10000000000, 100000000000, 1000000000000,
-                               10000000000000, 100000000000000, 1000000000000000, 10000000000000000,
-                               100000000000000000, 1000000000000000000, 10000000000000000000u};
-
-// One value as extraction into a signed 64-bit integer takes it; false when
-// that extraction fails: no digits after the white space and sign, or a value
-// beyond the 64-bit range.
-bool read_value(int64_t& v) {
-  do
-    while (is_space(*p)) ++p;
-  while (p == e && refill());
-  if (p == e) return false;
-  bool negative = *p == '-';
-  if ((*p == '-' || *p == '+') && ++p == e && !refill()) return false;
-  if (!is_digit(*p)) return false;
-  uint64_t mag = 0;
-  bool over = false;
+// The next token as strtoll converts it: 1, or 2 where it saturated at the
+// 64-bit bounds. 0, leaving v, where it is not a number: that ends the input.
+int read_int(long long& v) {
   for (;;) {
-    uint64_t chunk;
-    int len = digits8(p, chunk);
-    if (mag < kPow10[19 - len]) {  // below 10^19 after the step: no overflow
-      mag = mag * kPow10[len] + chunk;
-    } else {
-      for (int k = 0; k < len; ++k) {
-        uint64_t d = uint64_t(p[k] - '0');
-        if (mag > (UINT64_MAX - d) / 10) over = true;
-        else mag = mag * 10 + d;
-      }
+    while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    const char *s = in_buf.data() + in_pos, *e = in_buf.data() + in_len;
+    s += e - s > 1 && *s == '+' && s[1] != '-';
+    long long x = 0;
+    auto [end, ec] = std::from_chars(s, e, x);
+    if ((end == e || e - s < 2) && !in_end) {  // the token may go on in the next block
+      refill();
+      continue;
     }
-    p += len;
-    if (len < 8 && !(p == e && refill())) break;
+    if (ec == std::errc::invalid_argument || (end != e && !is_space(*end)))
+      return in_end = true, in_pos = in_len, 0;
+    in_pos = std::size_t(end - in_buf.data());
+    v = ec == std::errc() ? x : *s == '-' ? LLONG_MIN : LLONG_MAX;
+    return ec == std::errc() ? 1 : 2;
   }
-  if (over || mag > uint64_t(INT64_MAX) + negative) return false;
-  v = negative ? int64_t(0 - mag) : int64_t(mag);
-  return true;
 }
+
+// At exit: the answers still waiting go out, and a failed read is reported.
+int finish() {
+  flush();
+  if (read_err != 0) io_failed("read", read_err);
+  return 0;
+}
+// ---- end of reading and writing ----
+
+long long n = 0;
+long long temp = 0;  // the largest value read, and at least 0
+uint64_t S = 0;     // the sum of the values, wrapping; unread ones count as 0
+
+bool check(long long x) { return int64_t(uint64_t(n) * uint64_t(x) - S) >= x; }
 
 int main() {
-  std::ios::sync_with_stdio(false);
+  long long v = 0;
+  int got = read_int(n);
   // A count of 0 or less reads nothing, so every shortfall is 0: n x - S
-  // holds only while the count is that of the values summed.
-  if (!read_value(n) || n < 0) n = 0;
-  for (int64_t i = 0; i < n; ++i) {
-    int64_t v;
-    if (!read_value(v)) break;  // this value and the rest count as 0: in n, not in S
+  // holds only while n is the count of the values summed.
+  if (got == 0 || n < 0) n = 0;
+  for (long long i = 0; got == 1 && i < n; ++i) {
+    if ((got = read_int(v)) == 0) break;  // this value and the rest count as 0: in n, not in S
     S += uint64_t(v);
-    temp = std::max(temp, v);
+    if (v > temp) temp = v;
   }
   // lo stays at least 0 and hi at most 1e9 inside the loop, so neither the
   // sum of the bounds nor mid + 1 can overflow.
-  int64_t lo = temp, hi = 1000000000;
+  long long lo = temp, hi = 1000000000;
   while (lo <= hi) {
-    int64_t mid = (lo + hi) >> 1;
-    if (check(mid))
-      hi = mid - 1;
-    else
-      lo = mid + 1;
+    long long mid = (lo + hi) >> 1;
+    if (check(mid)) hi = mid - 1;
+    else lo = mid + 1;
   }
-  std::cout << lo << std::endl;  // the flush shows whether the line was taken
-  if (!std::cout) io_failed("write", errno);
-  if (read_err != 0) io_failed("read", read_err);
-  return 0;
+  put_int(lo);
+  return finish();
 }

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,11 +19,12 @@ TEST(Gamerset, SmallInstances) {
     EXPECT_TRUE(Produces("gamerset", in, want)) << in;
 }
 
-// Unread values count as 0, in both programs; a huge count ends at once.
+// Unread values count as 0, in both programs, and a number beyond 64 bits
+// counts at its bound; a huge count ends at once.
 TEST(Gamerset, InputEndingEarly) {
   for (const char* name : {"gamerset", "gamerarray"})
     for (auto [in, want] : {std::pair{"5\n3", "3\n"}, {"4\n1 x 9\n", "1\n"}, {"x\n", "1000000001\n"},
-                            {"3\n5 99999999999999999999 7\n", "5\n"}, {"1000000000\n5 0 0", "5\n"}})
+                            {"3\n5 99999999999999999999 7\n", "9223372036854775807\n"}, {"1000000000\n5 0 0", "5\n"}})
       EXPECT_TRUE(Produces(name, in, want)) << name << " " << in;
 }
 
@@ -58,15 +61,19 @@ TEST(Gamerset, SameLineAsGamerarray) {
   }
 }
 
-// The packed walk against the ordered-set walk it replaces, on values in range
-// with many repeats and with few.
-TEST(Gamerset, MatchesTheOrderedSetWalk) {
+// Against the literal model: counts from the 64-bit minimum through 0 and 1
+// to 200,000, values at both ends of their range and repeated, and at times
+// a token that is not a number, which counts as 0 with every later value.
+TEST(Gamerset, MatchesModel) {
   suite::Rng rng(29);
-  for (int round = 0; round < 40; ++round) {
-    int n = int(rng.range(0, round % 8 == 0 ? 5000 : 15));
-    long long top = rng.chance(50) ? 20 : 9999999;
+  for (int round = 0; round < 60; ++round) {
+    long long n = round == 0 ? 200000 : rng.pick(INT64_MIN, rng.chance(10) ? 5000 : 15);
+    // Nearly equal values put the answer above the largest one, where it
+    // depends on every value.
+    long long low = rng.chance(50) ? 0 : rng.pick(0, 9999999), high = std::min(9999999LL, low + (rng.chance(50) ? 3 : 9999999));
     std::string in = std::to_string(n) + "\n";
-    for (int i = 0; i < n; ++i) in += std::to_string(rng.range(0, top)) + " ";
+    long long values = n > 0 ? n : rng.range(0, 3), cut = rng.chance(20) ? rng.range(0, values) : -1;
+    for (long long i = 0; i < values; ++i) in += i == cut ? "x " : std::to_string(rng.pick(low, high)) + " ";
     ASSERT_TRUE(suite::MatchesModel("gamerset", in)) << in.substr(0, 200);
   }
 }

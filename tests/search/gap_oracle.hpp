@@ -1,9 +1,9 @@
-// An oracle for stallgap and stonegap on small positions: the largest gap
-// d >= 0 at which greedy keeping from the smallest position keeps k of them
-// (the span when k <= 1, -1 when even 0 keeps fewer), by trying every d.
+// Inputs for stallgap and stonegap, which share a format: a count, a number
+// of items to place or keep, then the positions.
 #pragma once
 
 #include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -11,35 +11,29 @@
 
 namespace gaps {
 
-inline long long best_gap(std::vector<long long> pos, long long k) {
-  std::sort(pos.begin(), pos.end());
-  for (long long d = pos.back() - pos.front(); d >= 0; --d) {
-    long long kept = 1, last = pos[0];
-    for (size_t i = 1; i < pos.size(); ++i)
-      if (pos[i] - last >= d) ++kept, last = pos[i];
-    if (kept >= k) return d;
-  }
-  return -1;
-}
-
 inline std::string input_of(const std::vector<long long>& pos, long long k) {
   std::string in = std::to_string(pos.size()) + " " + std::to_string(k) + "\n";
   for (long long p : pos) in += std::to_string(p) + " ";
   return in + "\n";
 }
 
-// A random case: 1 to 14 positions within 80 of a start drawn from
-// [-60, low_max], and a count to place from -1 to two more than the positions.
-struct Case {
-  std::vector<long long> pos;
-  long long count;
-};
-inline Case random_case(suite::Rng& rng, long long low_max) {
-  std::vector<long long> pos(rng.range(1, 14));
-  long long low = rng.range(-60, low_max), width = rng.range(0, 80);
-  for (long long& p : pos) p = low + rng.range(0, width);
-  long long count = rng.range(-1, (long long)pos.size() + 2);
-  return {pos, count};
+// A random input for a model test with the count n (given bits above 32 at
+// times where `count32`: "%d" keeps the low 32), a number to place from
+// either 64-bit end to a little past n, and positions from a narrow window
+// anywhere in the 64-bit range or from all of it, with repeats (short ones
+// for large n); at times fewer positions than n, or a number beyond 64 bits.
+inline std::string random_input(suite::Rng& rng, long long n, bool count32) {
+  long long k = rng.chance(15) ? rng.pick(LLONG_MIN, LLONG_MAX) : rng.pick(-1, n + 2);
+  long long high = count32 && rng.chance(10) ? rng.range(-2, 2) << 32 : 0;
+  std::string in = std::to_string(n + high) + " " + std::to_string(k) + "\n";
+  long long lo = rng.pick(LLONG_MIN, LLONG_MAX), hi = LLONG_MAX;
+  if (n > 10000) lo = 0, hi = 999;
+  else if (rng.chance(60)) lo = std::min(lo, LLONG_MAX - 100), hi = lo + rng.range(0, 100);
+  else if (rng.chance(50)) lo = LLONG_MIN;
+  long long values = n > 0 && rng.chance(90) ? n : rng.range(0, 3);
+  for (long long i = 0; i < values; ++i)
+    in += rng.chance(1) ? "-99999999999999999999 " : std::to_string(rng.pick(lo, hi)) + " ";
+  return in;
 }
 
 }  // namespace gaps
