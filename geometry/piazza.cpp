@@ -4,173 +4,171 @@
 // ring between the circles of radius r - d and r about the origin.
 //
 // A circle counts when c + dist <= r and dist - c >= r - d, both compared in
-// double, where dist comes from `cal` in single precision: x*x + y*y as a
-// wrapping 32-bit sum, converted to float, its sqrtf widened to double. r - d
-// is a wrapping 32-bit difference. A radius is used as read, negative too.
+// double precision, where dist is the centre's distance from the origin in
+// single precision: x*x + y*y as a wrapping 32-bit sum, converted to single
+// precision, its single-precision square root widened to double. r - d is a
+// wrapping 32-bit difference. A radius is used as read, negative too.
 //
 // Input: The radius r and width d, then n, then n circles x y c (centre and
-// radius), all read as "%d" reads them (white space skipped, an optional
-// sign, then decimal digits).
-// Output: The count, "%d\n".
+// radius), all whitespace-separated decimal integers with an optional sign,
+// each a 32-bit integer; a number beyond 64 bits is taken at the nearer
+// 64-bit bound, and then its low 32 bits.
+// Output: The count, on one line.
 //
-// Cost: O(n). On a million circles (17 MB of input), a run takes about 3.5
-// times as long as merely reading the input, where it took 6 to 8 times
-// (side by side, median of 9).
+// Cost: O(n).
 //
-// Outside the contract: A wrapped negative sum in `cal` gives a NaN distance,
-// which fails both comparisons; a negative n reads no circle; the first
-// circle whose three numbers cannot all be read ends the list (the input has
-// ended or holds a token that is not a number, so no later read succeeds),
-// and the count so far is written. A read that fails is taken as the end of
-// the input there, so the count of the circles read is written; a write that
-// fails stops the program. Either is the system refusing, reported on
-// standard error with status 1.
+// Outside the contract: A wrapped negative sum gives no distance (NaN),
+// which fails both comparisons; a negative n reads no circle; the input ends
+// where it ends or at a token that is not a number, and the first circle
+// whose three numbers cannot all be read ends the list: the count so far is
+// written. A read that fails is taken as the end of the input there, so the
+// count of the circles read is written; a write that fails stops the
+// program. Either is the system refusing, reported on standard error with
+// status 1.
 //
-// Notes: The numbers are read by a block reader of its own in place of scanf,
-// whose per-number cost was a large share of the run; it converts as glibc's
-// "%d" does. A number of up to 7 digits that ends inside the block is
-// converted from one 8-byte word (loaded as little-endian), any other one a
-// digit at a time; the sign and the count are taken without a branch, since
-// which way they go is the data's. No read is tried after a failed one, and
-// what came before the failure is still used. A profile of a run: converting
-// the numbers 47%, each circle's distance and tests 26% (the latency of one
-// single-precision square root and four conversions to double, which the
-// bytes require), reading and starting the program the rest; what remains
-// is the work itself. On 32-bit x86 without SSE every float and double
-// result is rounded to its type where it is formed, so the count is the same
-// on every machine.
-#include <bit>
+// Notes: Each float and double result is stored through a volatile, which
+// rounds it to its type where it is formed on a machine that computes in
+// wider registers (the x87 unit of 32-bit x86), so the count is the same on
+// every machine. There the sum c + dist is exact before that rounding
+// (an integer below 2^32 and a float of at most 24 bits from 2^-23 up), and
+// a square root of a float rounded to 64 bits and then to 24 is the float
+// root.
+#include <unistd.h>
+
 #include <cerrno>
-#include <cfloat>
+#include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
 
-// The system's refusal to read or write is reported; input content never is.
+constexpr char kProgram[] = "piazza";
+
+// ---- reading and writing: the same text in every program that has it ----
+// Input comes a block at a time, one read(2) each, and is taken a token at
+// a time: a run of bytes other than white space. Answers wait in one buffer,
+// written out before every read (which may wait for a client's next
+// question) and at exit. A read that fails ends the input there and is
+// reported at exit; a write that fails stops the program at once.
+std::vector<char> in_buf(1 << 16);
+std::size_t in_pos = 0, in_len = 0;
+bool in_end = false;  // no byte will come any more
+int read_err = 0;     // errno of the read that failed
+std::string out;      // answers not yet written
+
 [[noreturn]] void io_failed(const char* what, int err) {
-  std::fprintf(stderr, "piazza: %s error: %s\n", what, std::strerror(err));
+  std::fprintf(stderr, "%s: %s error: %s\n", kProgram, what, std::strerror(err));
   std::_Exit(1);
 }
 
-// The x87 unit of 32-bit x86 without SSE keeps every result in an 80-bit
-// register. There main sets it to round each operation to a double's 53
-// bits, and `rf` and `rd` store a result through memory, which rounds it to
-// its type where it is formed: the float and double results of every other
-// machine. (A square root rounded to 53 bits and then to 24 is the float
-// root; a sum rounded to 64 bits and then to 53 could be one unit off.)
-#if FLT_EVAL_METHOD == 2 && defined(__i386__)
-#include <fpu_control.h>
-static float rf(float v) { volatile float s = v; return s; }
-static double rd(double v) { volatile double s = v; return s; }
-static void round_to_double() {
-  fpu_control_t cw;
-  _FPU_GETCW(cw);
-  cw = fpu_control_t((cw & ~_FPU_EXTENDED) | _FPU_DOUBLE);
-  _FPU_SETCW(cw);
-}
-#elif FLT_EVAL_METHOD == 0
-static float rf(float v) { return v; }
-static double rd(double v) { return v; }
-static void round_to_double() {}
-#else
-#error "float and double results must be rounded where they are formed"
-#endif
-
-// A block reader in place of scanf, whose per-number cost was a large share
-// of the run: `num` converts as glibc's "%d" does (white space skipped, an
-// optional sign, decimal digits, a value beyond 64 bits saturated, then its
-// low 32 bits kept) and returns 1, 0 for a token that is not a number (a sign
-// before it is taken), or EOF at the end of the input.
-static char buf[(1 << 16) + 8];  // 8 more: a word may be loaded at any pos
-static size_t pos, len;
-static int read_err;  // errno of a failed read; no read is tried after it
-
-static int refill() {
-  pos = 0;
-  len = 0;
-  if (read_err != 0) return EOF;
-  len = fread(buf, 1, 1 << 16, stdin);
-  if (ferror(stdin)) read_err = errno;  // what came before it is still used
-  return len == 0 ? EOF : (unsigned char)buf[0];
+void flush() {
+  if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
+    io_failed("write", errno);
+  out.clear();
 }
 
-static inline int peek() { return pos < len ? (unsigned char)buf[pos] : refill(); }
+void put(std::string_view s) {
+  if (out.size() >= in_buf.size()) flush();
+  out += s;
+}
 
-// Up to 8 digits at p, as one word: the count of leading digit bytes (8
-// when all are digits) and, when fewer, in `value` the number they write.
-static inline int digits8(const char* p, uint32_t& value) {
-  uint64_t w;  // little-endian: the first byte lowest
-  std::memcpy(&w, p, 8);
-  if constexpr (std::endian::native == std::endian::big) {
-    uint64_t r = 0;
-    for (int i = 0; i < 8; ++i) r = r << 8 | (w >> (8 * i) & 0xFF);
-    w = r;
+// v in decimal, then `end`.
+void put_int(long long v, std::string_view end = "\n") {
+  char b[20];
+  put({b, std::size_t(std::to_chars(b, b + sizeof b, v).ptr - b)});
+  put(end);
+}
+
+// Reads more behind the bytes from in_pos on, which move to the front (the
+// buffer doubles when they fill it); false at the end of the input.
+bool refill() {
+  if (in_end) return false;
+  flush();
+  in_len -= in_pos;
+  std::memmove(in_buf.data(), in_buf.data() + in_pos, in_len);
+  in_pos = 0;
+  if (in_len == in_buf.size()) in_buf.resize(2 * in_len);
+  ssize_t n;
+  while ((n = read(0, in_buf.data() + in_len, in_buf.size() - in_len)) < 0 && errno == EINTR) {
   }
-  uint64_t low = w & 0x0F0F0F0F0F0F0F0F;
-  // A byte of `other` is 0 exactly for a digit: high half 3, low half + 6 < 16.
-  uint64_t other = ((w & 0xF0F0F0F0F0F0F0F0) ^ 0x3030303030303030) |
-                   ((low + 0x0606060606060606) & 0xF0F0F0F0F0F0F0F0);
-  if (other == 0) return 8;
-  int d = std::countr_zero(other) / 8;
-  if (d == 0) return 0;
-  // The digits moved to the top d bytes: the zero bytes below them, earlier
-  // in the text, are leading zeros. Then pairs, fours and all eight combine.
-  uint64_t v = low << (8 * (8 - d));
-  v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FF;
-  v = (v * 100 + (v >> 16)) & 0x0000FFFF0000FFFF;
-  value = uint32_t(v * 10000 + (v >> 32));  // the low half
-  return d;
+  if (n < 0) read_err = errno;
+  in_end = n <= 0;
+  in_len += in_end ? 0 : std::size_t(n);
+  return !in_end;
 }
 
-static inline int num(int& out) {
-  int c = peek();
-  while (c == ' ' || (c >= '\t' && c <= '\r')) ++pos, c = peek();
-  if (c == EOF) return EOF;
-  bool neg = c == '-';
-  pos += neg || c == '+';  // c was in the buffer: peek again costs no read
-  c = peek();
-  if (c < '0' || c > '9') return 0;
-  // A number of at most 7 digits whose end is in the buffer: one word.
-  uint32_t small = 0;
-  int d = digits8(buf + pos, small);
-  if (d < 8 && pos + d < len) {
-    pos += d;
-    out = neg ? -int(small) : int(small);
-    return 1;
-  }
-  uint64_t v = 0, lim = uint64_t(1) << 63;
-  do {  // the digits in the buffer, then again after a refill
-    size_t i = pos;
-    for (unsigned d; i < len && (d = unsigned(buf[i] - '0')) < 10; ++i)
-      v = v > (UINT64_MAX - 9) / 10 ? UINT64_MAX : v * 10 + d;
-    pos = i;
-  } while (pos == len && (c = refill()) >= '0' && c <= '9');
-  int64_t r = neg ? (v > lim ? INT64_MIN : int64_t(0 - v)) : (v >= lim ? INT64_MAX : int64_t(v));
-  out = int(r);
-  return 1;
+bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The next token, whole; empty at the end of the input.
+std::string_view token() {
+  std::size_t k = 0;
+  do {
+    if (k == 0) while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    while (in_pos + k < in_len && !is_space(in_buf[in_pos + k])) ++k;
+  } while (in_pos + k == in_len && refill());
+  in_pos += k;
+  return {in_buf.data() + in_pos - k, k};
 }
+
+// The next token as strtoll converts it: 1, or 2 where it saturated at the
+// 64-bit bounds. 0, leaving v, where it is not a number: that ends the input.
+int read_int(long long& v) {
+  for (;;) {
+    while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    const char *s = in_buf.data() + in_pos, *e = in_buf.data() + in_len;
+    s += e - s > 1 && *s == '+' && s[1] != '-';
+    long long x = 0;
+    auto [end, ec] = std::from_chars(s, e, x);
+    if ((end == e || e - s < 2) && !in_end) {  // the token may go on in the next block
+      refill();
+      continue;
+    }
+    if (ec == std::errc::invalid_argument || (end != e && !is_space(*end)))
+      return in_end = true, in_pos = in_len, 0;
+    in_pos = std::size_t(end - in_buf.data());
+    v = ec == std::errc() ? x : *s == '-' ? LLONG_MIN : LLONG_MAX;
+    return ec == std::errc() ? 1 : 2;
+  }
+}
+
+// At exit: the answers still waiting go out, and a failed read is reported.
+int finish() {
+  flush();
+  if (read_err != 0) io_failed("read", read_err);
+  return 0;
+}
+// ---- end of reading and writing ----
 
 double cal(int x, int y) {
-  int sum = int(uint32_t(x) * uint32_t(x) + uint32_t(y) * uint32_t(y));
-  return double(rf(sqrtf(rf(float(sum)))));
+  volatile float sum = float(int(uint32_t(x) * uint32_t(x) + uint32_t(y) * uint32_t(y)));
+  volatile float root = sqrtf(sum);
+  return root;
+}
+
+// The next number as "%d" reads it: the low 32 bits of the 64-bit value.
+bool num(int& v) {
+  long long x = 0;
+  if (!read_int(x)) return false;
+  v = int(x);
+  return true;
 }
 
 int main() {
-  round_to_double();
   int r = 0, d = 0, n = 0, x = 0, y = 0, c = 0, count = 0;
-  if (num(r) == 1) num(d);   // "%d%d": a failed first number leaves d unread
+  if (num(r)) num(d);
   num(n);
   double inner = double(int(uint32_t(r) - uint32_t(d)));
   for (; n > 0; --n) {
-    if (num(x) != 1 || num(y) != 1 || num(c) != 1) break;
+    if (!num(x) || !num(y) || !num(c)) break;
     double dist = cal(x, y);
-    // Both tests each time, without a branch: which way they go is the data's.
-    count += int(rd(double(c) + dist) <= double(r)) & int(rd(dist - double(c)) >= inner);
+    volatile double outer_edge = double(c) + dist, inner_edge = dist - double(c);
+    count += int(outer_edge <= double(r)) & int(inner_edge >= inner);  // no branch: a branch took 1.2x
   }
-  // The line reaches the output only with the flush at exit: test both.
-  if (printf("%d\n", count) < 0 || fflush(stdout) != 0) io_failed("write", errno);
-  if (read_err != 0) io_failed("read", read_err);
-  return 0;
+  put_int(count);
+  return finish();
 }

@@ -3,8 +3,8 @@
 // For each size n the program writes a block of 3n lines, each line holding
 // n copies of the token "JVQ".
 //
-// Input: T, then T sizes n, each a 32-bit decimal integer (white space
-// skipped, an optional sign, then decimal digits).
+// Input: T, then T sizes n, each a whitespace-separated 32-bit decimal
+// integer with an optional sign.
 // Output: Per case, 3n lines (3n a 32-bit product, wrapping) of n copies of
 // the token with nothing between them, each line ended with a newline.
 // Nothing separates the blocks. n of 0 or less writes no copy on a line, so
@@ -15,121 +15,148 @@
 //
 // Cost: Linear in the output: 9n^2 bytes per case.
 //
-// Outside the contract: A negative T handles no case; the first size that
-// cannot be read (the input ends, or the next token is not a 32-bit integer)
-// ends the run, as no later read could succeed. Enormous sizes are written as
+// Outside the contract: A negative T, or one beyond 32 bits, handles no
+// case; the first size that cannot be read (the input ends, the next token
+// is not a number or is beyond 32 bits) ends the run. Enormous sizes are written as
 // the format defines them; nothing is held in memory in proportion to n. A
 // read that fails is taken as the end of the input there, so the blocks due
 // for what was read are written; a write that fails stops the program at
 // once, however much of a block is left. Either is the system refusing,
 // reported on standard error with status 1.
 //
-// Notes: Input comes in blocks from one read of file descriptor 0 each, which
-// returns what is there: a refill is the only place the program can wait, so
-// the output collected so far is written out just before it. Output is also
-// flushed when its buffer fills. The bytes are copied into the output buffer
-// a run of up to `kRun` (1024) copies at a time and written a buffer at a
-// time, so an enormous block is streamed a buffer at a time.
+// Notes: Copies are put a run of up to 1024 at a time into the reading and
+// writing block's buffer, which goes out when it fills and before each read.
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <vector>
 
-// The system's refusal to read or write is reported; input content never is.
+constexpr char kProgram[] = "letterblock";
+
+// ---- reading and writing: the same text in every program that has it ----
+// Input comes a block at a time, one read(2) each, and is taken a token at
+// a time: a run of bytes other than white space. Answers wait in one buffer,
+// written out before every read (which may wait for a client's next
+// question) and at exit. A read that fails ends the input there and is
+// reported at exit; a write that fails stops the program at once.
+std::vector<char> in_buf(1 << 16);
+std::size_t in_pos = 0, in_len = 0;
+bool in_end = false;  // no byte will come any more
+int read_err = 0;     // errno of the read that failed
+std::string out;      // answers not yet written
+
 [[noreturn]] void io_failed(const char* what, int err) {
-  std::fprintf(stderr, "letterblock: %s error: %s\n", what, std::strerror(err));
+  std::fprintf(stderr, "%s: %s error: %s\n", kProgram, what, std::strerror(err));
   std::_Exit(1);
 }
 
-std::string s = "JVQ";
-
-constexpr int kRun = 1024;
-
-char out[1 << 16];
-std::size_t out_len = 0;
-
 void flush() {
-  if (std::fwrite(out, 1, out_len, stdout) != out_len || std::fflush(stdout) != 0)
+  if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
     io_failed("write", errno);
-  out_len = 0;
+  out.clear();
 }
 
-void put(const char* bytes, std::size_t size) {
-  while (size > 0) {
-    if (out_len == sizeof out) flush();
-    std::size_t part = std::min(size, sizeof out - out_len);
-    std::memcpy(out + out_len, bytes, part);
-    out_len += part;
-    bytes += part;
-    size -= part;
+void put(std::string_view s) {
+  if (out.size() >= in_buf.size()) flush();
+  out += s;
+}
+
+// v in decimal, then `end`.
+void put_int(long long v, std::string_view end = "\n") {
+  char b[20];
+  put({b, std::size_t(std::to_chars(b, b + sizeof b, v).ptr - b)});
+  put(end);
+}
+
+// Reads more behind the bytes from in_pos on, which move to the front (the
+// buffer doubles when they fill it); false at the end of the input.
+bool refill() {
+  if (in_end) return false;
+  flush();
+  in_len -= in_pos;
+  std::memmove(in_buf.data(), in_buf.data() + in_pos, in_len);
+  in_pos = 0;
+  if (in_len == in_buf.size()) in_buf.resize(2 * in_len);
+  ssize_t n;
+  while ((n = read(0, in_buf.data() + in_len, in_buf.size() - in_len)) < 0 && errno == EINTR) {
   }
+  if (n < 0) read_err = errno;
+  in_end = n <= 0;
+  in_len += in_end ? 0 : std::size_t(n);
+  return !in_end;
 }
 
-char in[1 << 16];
-std::size_t in_pos = 0, in_len = 0;
-bool in_end = false;
-int read_err = 0;  // errno of a failed read, reported once the output is out
+bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// The next input byte, not taken, or -1 at the end of the input.
-int peek() {
-  if (in_pos == in_len) {
-    if (in_end) return -1;
-    flush();  // the read below waits when no byte is there yet
-    ssize_t n;
-    do n = read(0, in, sizeof in);
-    while (n < 0 && errno == EINTR);
-    if (n < 0) read_err = errno;
-    if (n <= 0) {
-      in_end = true;
-      return -1;
+// The next token, whole; empty at the end of the input.
+std::string_view token() {
+  std::size_t k = 0;
+  do {
+    if (k == 0) while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    while (in_pos + k < in_len && !is_space(in_buf[in_pos + k])) ++k;
+  } while (in_pos + k == in_len && refill());
+  in_pos += k;
+  return {in_buf.data() + in_pos - k, k};
+}
+
+// The next token as strtoll converts it: 1, or 2 where it saturated at the
+// 64-bit bounds. 0, leaving v, where it is not a number: that ends the input.
+int read_int(long long& v) {
+  for (;;) {
+    while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    const char *s = in_buf.data() + in_pos, *e = in_buf.data() + in_len;
+    s += e - s > 1 && *s == '+' && s[1] != '-';
+    long long x = 0;
+    auto [end, ec] = std::from_chars(s, e, x);
+    if ((end == e || e - s < 2) && !in_end) {  // the token may go on in the next block
+      refill();
+      continue;
     }
-    in_pos = 0;
-    in_len = std::size_t(n);
+    if (ec == std::errc::invalid_argument || (end != e && !is_space(*end)))
+      return in_end = true, in_pos = in_len, 0;
+    in_pos = std::size_t(end - in_buf.data());
+    v = ec == std::errc() ? x : *s == '-' ? LLONG_MIN : LLONG_MAX;
+    return ec == std::errc() ? 1 : 2;
   }
-  return static_cast<unsigned char>(in[in_pos]);
 }
 
-// A 32-bit integer as stream extraction takes it; false where extraction fails.
-bool extract(int& v) {
-  int c;
-  while ((c = peek()) == ' ' || (c >= '\t' && c <= '\r')) ++in_pos;
-  bool neg = c == '-';
-  if (c == '-' || c == '+') ++in_pos, c = peek();
-  if (c < '0' || c > '9') return false;
-  uint64_t mag = 0;  // stops growing once past every 32-bit magnitude
-  for (; c >= '0' && c <= '9'; ++in_pos, c = peek())
-    if (mag <= (uint64_t(1) << 31)) mag = mag * 10 + uint64_t(c - '0');
-  if (mag > (neg ? uint64_t(1) << 31 : (uint64_t(1) << 31) - 1)) return false;
-  v = int(neg ? -int64_t(mag) : int64_t(mag));
-  return true;
-}
-
-// n copies of s, written as runs of at most kRun copies.
-void write_copies(const std::string& run, int n) {
-  for (; n >= kRun; n -= kRun) put(run.data(), run.size());
-  if (n > 0) put(run.data(), s.size() * std::size_t(n));
-}
-
-int main() {
-  std::string run;
-  for (int j = 0; j < kRun; ++j) run += s;
-
-  int T = 0;
-  // A negative T would count down through the whole 32-bit range: no case.
-  for (T = extract(T) ? T : 0; T > 0; --T) {
-    int n = 0;
-    if (!extract(n)) break;  // no size left to read
-    int lines = int(3u * uint32_t(n));
-    for (int i = 0; i < lines; ++i) {
-      write_copies(run, n);
-      put("\n", 1);
-    }
-  }
+// At exit: the answers still waiting go out, and a failed read is reported.
+int finish() {
   flush();
   if (read_err != 0) io_failed("read", read_err);
   return 0;
+}
+// ---- end of reading and writing ----
+
+std::string s = "JVQ";
+
+// The next number, where it is a 32-bit integer, as extraction takes it.
+bool extract(int& v) {
+  long long x = 0;
+  if (read_int(x) != 1 || x < INT_MIN || x > INT_MAX) return false;
+  v = int(x);
+  return true;
+}
+
+int main() {
+  std::string run;  // 1024 copies, put a run at a time (a put per copy: 20x)
+  for (int j = 0; j < 1024; ++j) run += s;
+  int T = 0;
+  for (T = extract(T) ? T : 0; T > 0; --T) {
+    int n = 0;
+    if (!extract(n)) break;  // no size left to read
+    for (int i = 0, lines = int(3u * uint32_t(n)); i < lines; ++i) {
+      for (int left = n; left > 0; left -= 1024) put(std::string_view(run).substr(0, 3 * std::size_t(left)));
+      put("\n");
+    }
+  }
+  return finish();
 }

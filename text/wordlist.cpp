@@ -14,11 +14,8 @@
 // ended.
 //
 // Cost: One pass over the input, then time linear in the words kept of up to
-// 12 letters (a radix sort) and O(L log L) for the L longer ones. On 5.6 MB
-// of text holding 300,000 distinct words twice each, a run takes about half
-// the time it took with a sort of five full passes (side by side, median of
-// 9); the pass over the text and the sort take about a third of it each,
-// writing the list a tenth.
+// 12 letters and O(L log L) for the L longer ones; memory for about twice
+// the distinct words.
 //
 // Method: Taking the input as white-space-delimited tokens, rewriting each
 // (letters to lower case, every other byte to a space) and splitting it at
@@ -30,67 +27,151 @@
 // list is sorted and cleared of repeats at the end, and along the way
 // whenever it has doubled since the last time, so that it holds at most
 // about twice the distinct words; the two are then merged. The numbers are
-// sorted by radix: dealt out by their top 12 bits, then each part by the
-// next 8 bits down in turn, a part of a few numbers by insertion.
+// sorted by radix, 8 bits at a time from the top down.
 //
 // Outside the contract: Nothing; any input is text. A read that fails is
 // taken as the end of the input there, so the words read before it are
 // written; a write that fails stops the program at once. Either is the
 // system refusing, reported on standard error with status 1.
 //
-// Notes: The pass over the bytes runs on blocks of the input, and notes the
-// words that end in a block without a branch on where they end. The list is
-// written a buffer at a time once the input has ended, and flushed at exit.
-// The lists of numbers, and the spare list that the sort deals them into,
-// are asked for in huge pages where the system offers them: with small
-// pages a run took 2,800 page faults, which cost more than the sort (now
-// under 200). A profile of a run: the pass over the text 35%, the sort 31%,
-// writing 8%, the rest the system's (reading, starting the program).
+// Notes: The pass over the bytes runs on the reading block's buffer; the
+// list is written once the input has ended. Kept for speed: the radix sort
+// of the numbers (std::sort in its place: 1.6 times the run's time) and
+// their lists in huge pages where the system offers them (small pages: 1.24
+// times).
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <bit>
 #include <cctype>
 #include <cerrno>
+#include <charconv>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
+
+constexpr char kProgram[] = "wordlist";
+
+// ---- reading and writing: the same text in every program that has it ----
+// Input comes a block at a time, one read(2) each, and is taken a token at
+// a time: a run of bytes other than white space. Answers wait in one buffer,
+// written out before every read (which may wait for a client's next
+// question) and at exit. A read that fails ends the input there and is
+// reported at exit; a write that fails stops the program at once.
+std::vector<char> in_buf(1 << 16);
+std::size_t in_pos = 0, in_len = 0;
+bool in_end = false;  // no byte will come any more
+int read_err = 0;     // errno of the read that failed
+std::string out;      // answers not yet written
+
+[[noreturn]] void io_failed(const char* what, int err) {
+  std::fprintf(stderr, "%s: %s error: %s\n", kProgram, what, std::strerror(err));
+  std::_Exit(1);
+}
+
+void flush() {
+  if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
+    io_failed("write", errno);
+  out.clear();
+}
+
+void put(std::string_view s) {
+  if (out.size() >= in_buf.size()) flush();
+  out += s;
+}
+
+// v in decimal, then `end`.
+void put_int(long long v, std::string_view end = "\n") {
+  char b[20];
+  put({b, std::size_t(std::to_chars(b, b + sizeof b, v).ptr - b)});
+  put(end);
+}
+
+// Reads more behind the bytes from in_pos on, which move to the front (the
+// buffer doubles when they fill it); false at the end of the input.
+bool refill() {
+  if (in_end) return false;
+  flush();
+  in_len -= in_pos;
+  std::memmove(in_buf.data(), in_buf.data() + in_pos, in_len);
+  in_pos = 0;
+  if (in_len == in_buf.size()) in_buf.resize(2 * in_len);
+  ssize_t n;
+  while ((n = read(0, in_buf.data() + in_len, in_buf.size() - in_len)) < 0 && errno == EINTR) {
+  }
+  if (n < 0) read_err = errno;
+  in_end = n <= 0;
+  in_len += in_end ? 0 : std::size_t(n);
+  return !in_end;
+}
+
+bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The next token, whole; empty at the end of the input.
+std::string_view token() {
+  std::size_t k = 0;
+  do {
+    if (k == 0) while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    while (in_pos + k < in_len && !is_space(in_buf[in_pos + k])) ++k;
+  } while (in_pos + k == in_len && refill());
+  in_pos += k;
+  return {in_buf.data() + in_pos - k, k};
+}
+
+// The next token as strtoll converts it: 1, or 2 where it saturated at the
+// 64-bit bounds. 0, leaving v, where it is not a number: that ends the input.
+int read_int(long long& v) {
+  for (;;) {
+    while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    const char *s = in_buf.data() + in_pos, *e = in_buf.data() + in_len;
+    s += e - s > 1 && *s == '+' && s[1] != '-';
+    long long x = 0;
+    auto [end, ec] = std::from_chars(s, e, x);
+    if ((end == e || e - s < 2) && !in_end) {  // the token may go on in the next block
+      refill();
+      continue;
+    }
+    if (ec == std::errc::invalid_argument || (end != e && !is_space(*end)))
+      return in_end = true, in_pos = in_len, 0;
+    in_pos = std::size_t(end - in_buf.data());
+    v = ec == std::errc() ? x : *s == '-' ? LLONG_MIN : LLONG_MAX;
+    return ec == std::errc() ? 1 : 2;
+  }
+}
+
+// At exit: the answers still waiting go out, and a failed read is reported.
+int finish() {
+  flush();
+  if (read_err != 0) io_failed("read", read_err);
+  return 0;
+}
+// ---- end of reading and writing ----
 
 constexpr int kShort = 12;  // letters that fit in a number of 60 bits
 
-// Memory for the lists of numbers. A block of 2 MiB or more is aligned to
-// 2 MiB and asked for in huge pages where the system offers them: touching
-// fresh memory a small page at a time cost more than the sort itself.
+// Memory for the lists of numbers, in whole 2 MiB pages asked for as huge
+// pages where the system offers them (refused, small pages serve).
 template <class T>
 struct HugeAlloc {
   using value_type = T;
-  static constexpr std::size_t kHuge = std::size_t(1) << 21;
   HugeAlloc() = default;
   template <class U>
   HugeAlloc(const HugeAlloc<U>&) {}
   T* allocate(std::size_t n) {
-    if (n > (SIZE_MAX - kHuge) / sizeof(T)) throw std::bad_alloc();
-    std::size_t bytes = n * sizeof(T);
-    if (bytes < kHuge) return static_cast<T*>(::operator new(bytes));
-    bytes = (bytes + kHuge - 1) / kHuge * kHuge;
-    void* p = std::aligned_alloc(kHuge, bytes);
+    std::size_t bytes = ((n * sizeof(T) >> 21) + 1) << 21;
+    void* p = std::aligned_alloc(std::size_t(1) << 21, bytes);
     if (p == nullptr) throw std::bad_alloc();
-#ifdef MADV_HUGEPAGE
-    madvise(p, bytes, MADV_HUGEPAGE);  // a hint: refused, small pages serve
-#endif
+    madvise(p, bytes, MADV_HUGEPAGE);
     return static_cast<T*>(p);
   }
-  void deallocate(T* p, std::size_t n) {
-    if (n * sizeof(T) < kHuge)
-      ::operator delete(p);
-    else
-      std::free(p);
-  }
+  void deallocate(T* p, std::size_t) { std::free(p); }
   bool operator==(const HugeAlloc&) const = default;
 };
 using Keys = std::vector<uint64_t, HugeAlloc<uint64_t>>;
@@ -101,13 +182,9 @@ std::size_t dic_limit = 1 << 20, big_limit = 1 << 12;
 
 // Ascending order of keys[0..n), which agree on every bit above shift + 8:
 // dealt out by bits [shift, shift + 8) into `spare` and back, then each part
-// sorted by the next 8 bits down, a part of a few keys by insertion.
+// sorted by the next 8 bits down, a part of a few keys by std::sort.
 void sort_bucket(uint64_t* keys, uint64_t* spare, std::size_t n, int shift) {
-  if (n <= 16) {
-    for (std::size_t i = 1; i < n; ++i)
-      for (std::size_t j = i; j > 0 && keys[j - 1] > keys[j]; --j) std::swap(keys[j - 1], keys[j]);
-    return;
-  }
+  if (n <= 16) return std::sort(keys, keys + n);
   std::size_t start[257] = {};
   for (std::size_t i = 0; i < n; ++i) ++start[(keys[i] >> shift & 255) + 1];
   for (std::size_t b = 1; b <= 256; ++b) start[b] += start[b - 1];
@@ -115,31 +192,15 @@ void sort_bucket(uint64_t* keys, uint64_t* spare, std::size_t n, int shift) {
   std::copy(start, start + 256, next);
   for (std::size_t i = 0; i < n; ++i) spare[next[keys[i] >> shift & 255]++] = keys[i];
   std::copy(spare, spare + n, keys);
-  if (shift == 0) return;
-  for (std::size_t b = 0; b < 256; ++b) {
-    std::size_t size = start[b + 1] - start[b];
-    if (size > 1) sort_bucket(keys + start[b], spare, size, shift - 8);
-  }
+  for (std::size_t b = 0; shift > 0 && b < 256; ++b)
+    if (start[b + 1] - start[b] > 1) sort_bucket(keys + start[b], spare, start[b + 1] - start[b], shift - 8);
 }
 
-// Ascending order of numbers below 2^60: one pass deals them out by their
-// top 12 bits, into buckets small enough to be sorted in the cache.
-void sort_keys(Keys& keys) {
-  std::size_t n = keys.size();
-  if (n < 2) return;
-  Keys spare(n);
-  std::vector<std::size_t> start(4097);
-  for (uint64_t key : keys) ++start[(key >> 48) + 1];
-  for (std::size_t b = 1; b <= 4096; ++b) start[b] += start[b - 1];
-  std::vector<std::size_t> next(start.begin(), start.end() - 1);
-  for (uint64_t key : keys) spare[next[key >> 48]++] = key;
-  // The keys' own memory, free now, serves the buckets as spare.
-  for (std::size_t b = 0; b < 4096; ++b)
-    sort_bucket(spare.data() + start[b], keys.data(), start[b + 1] - start[b], 40);
-  keys.swap(spare);
+// Ascending order of the numbers, by radix from the top 8 bits down.
+void sort_words(Keys& words) {
+  Keys spare(words.size());
+  sort_bucket(words.data(), spare.data(), words.size(), 56);
 }
-
-void sort_words(Keys& words) { sort_keys(words); }
 void sort_words(std::vector<std::string>& words) { std::sort(words.begin(), words.end()); }
 
 template <class List>
@@ -149,12 +210,9 @@ void compact(List& words, std::size_t& limit) {
   limit = std::max(limit, 2 * words.size());
 }
 
-// The first kShort letters of a word as a number; 0 codes past its end.
-uint64_t key_of(const std::string& word) {
-  uint64_t key = 0;
-  for (int i = 0; i < kShort && i < int(word.size()); ++i)
-    key |= uint64_t(word[i] - 'a' + 1) << (5 * (kShort - 1 - i));
-  return key;
+// The kShort letters of a word kept as a number (a backquote past its end).
+void spell(uint64_t key, char* w) {
+  for (int i = 0; i < kShort; ++i) w[i] = char('a' - 1 + (key >> 5 * (kShort - 1 - i) & 31));
 }
 
 // A word read: its first letters in `key`, the latest lowest, or, when it
@@ -169,49 +227,6 @@ void end_word(uint64_t key, std::size_t length, const std::string& word) {
   }
 }
 
-// The system's refusal to read or write is reported; input content never is.
-[[noreturn]] void io_failed(const char* what, int err) {
-  std::fprintf(stderr, "wordlist: %s error: %s\n", what, std::strerror(err));
-  std::_Exit(1);
-}
-
-char out[1 << 16];
-std::size_t out_len = 0;
-
-void write_out() {
-  if (std::fwrite(out, 1, out_len, stdout) != out_len) io_failed("write", errno);
-  out_len = 0;
-}
-
-void put(const char* bytes, std::size_t size) {
-  while (size > 0) {
-    if (out_len == sizeof out) write_out();
-    std::size_t part = std::min(size, sizeof out - out_len);
-    std::memcpy(out + out_len, bytes, part);
-    out_len += part;
-    bytes += part;
-    size -= part;
-  }
-}
-
-// A word kept as a number, and its newline. Its length is read off the
-// number's low zero bits (past the end the codes are 0, a letter's never):
-// all kShort letters are written and those past the end overwritten later.
-void put_key(uint64_t key) {
-  if (sizeof out - out_len < std::size_t(kShort) + 1) write_out();
-  char* p = out + out_len;
-  for (int i = 0; i < kShort; ++i) p[i] = char('a' - 1 + int(key >> (5 * (kShort - 1 - i)) & 31));
-  std::size_t length = std::size_t(kShort - std::countr_zero(key) / 5);
-  p[length] = '\n';
-  out_len += length + 1;
-}
-
-// A word of more than kShort letters, its first kShort taken from `key`.
-void start_long(std::string& word, uint64_t key) {
-  word.clear();
-  for (int j = 0; j < kShort; ++j) word += char('a' - 1 + int(key >> (5 * (kShort - 1 - j)) & 31));
-}
-
 int main() {
   dic.reserve(dic_limit + 1);
   uint8_t code[256];  // 1 to 26 for the letters, folded; 0 for a separator
@@ -220,47 +235,23 @@ int main() {
   // The word being read, which may run on from one block into the next: its
   // first kShort letters in `key`, the latest lowest, and once it is longer
   // all of them in `word`.
-  uint64_t key = 0;
-  std::size_t length = 0;
+  uint64_t key = 0, length = 0;
   std::string word;
-  static char in[1 << 16];
-  // Words ending in a block: each but one carried in ends at the separator
-  // after its last letter, so at most one in two bytes, and one slot more.
-  static uint64_t ends[sizeof in / 2 + 2];
-  int read_err = 0;
-  for (std::size_t n; read_err == 0 && (n = std::fread(in, 1, sizeof in, stdin)) > 0;) {
-    if (std::ferror(stdin)) read_err = errno;  // the bytes before it still count
-    // A word of fewer than kShort letters is noted without a branch on
-    // where it ends, as a branch at each edge of each word cost more than
-    // the rest of the loop: the next slot of `ends` is written at every byte
-    // (the letters so far, and their count in the top 4 bits) and kept
-    // where a word ends. A word that reaches kShort letters takes a branch.
-    std::size_t ended = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-      uint64_t c = code[static_cast<unsigned char>(in[i])];
-      if (length >= std::size_t(kShort)) {
-        if (c != 0) {
-          if (length == std::size_t(kShort)) start_long(word, key);
+  while (refill()) {
+    for (; in_pos < in_len; ++in_pos) {
+      uint64_t c = code[static_cast<unsigned char>(in_buf[in_pos])];
+      if (c != 0) {
+        if (++length <= std::size_t(kShort)) key = key << 5 | c;
+        else {
+          if (length == std::size_t(kShort) + 1) word.resize(kShort), spell(key, word.data());
           word += char('a' - 1 + c);
-          ++length;
-        } else {
-          end_word(key, length, word);
-          key = 0;
-          length = 0;
         }
-        continue;
+      } else if (length != 0) {
+        end_word(key, length, word);
+        key = 0, length = 0;
       }
-      uint64_t letter = 0 - uint64_t(c != 0);
-      ends[ended] = key | uint64_t(length) << 60;
-      ended += (c == 0) & (length != 0);
-      key = (key << 5 | c) & letter;
-      length = (length + 1) & letter;
     }
-    for (std::size_t j = 0; j < ended; ++j)
-      end_word(ends[j] & ((uint64_t(1) << 60) - 1), ends[j] >> 60, word);
   }
-  // fread gives 0 at a failure as at the end; ferror tells them apart.
-  if (read_err == 0 && std::ferror(stdin)) read_err = errno;
   if (length > 0) end_word(key, length, word);
   compact(dic, dic_limit);
   compact(big, big_limit);
@@ -269,18 +260,13 @@ int main() {
   // first kShort letters: equal, it is a prefix of the long one.
   std::size_t b = 0;
   for (uint64_t k : dic) {
-    for (; b < big.size() && key_of(big[b]) < k; ++b) {
-      put(big[b].data(), big[b].size());
-      put("\n", 1);
-    }
-    put_key(k);
+    char w[kShort + 1];
+    std::size_t len = std::size_t(kShort - std::countr_zero(k) / 5);
+    spell(k, w);
+    for (; b < big.size() && big[b].compare(0, kShort, w, kShort) < 0; ++b) put(big[b]), put("\n");
+    w[len] = '\n';
+    put({w, len + 1});
   }
-  for (; b < big.size(); ++b) {
-    put(big[b].data(), big[b].size());
-    put("\n", 1);
-  }
-  write_out();
-  if (std::fflush(stdout) != 0) io_failed("write", errno);
-  if (read_err != 0) io_failed("read", read_err);
-  return 0;
+  for (; b < big.size(); ++b) put(big[b]), put("\n");
+  return finish();
 }

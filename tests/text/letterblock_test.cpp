@@ -40,6 +40,21 @@ TEST(Letterblock, MissingSizesEndTheRun) {
   EXPECT_TRUE(Produces("letterblock", "2147483647\n", ""));
 }
 
+// Small sizes, and sizes at the 32-bit ends where 3n wraps to a small or
+// negative line count; T up to its 32-bit end, more than the sizes given.
+TEST(Letterblock, MatchesModel) {
+  suite::Rng rng(65);
+  const int64_t wraps[] = {INT32_MIN, INT32_MIN + 1, -1431655766, -1431655765, -1431655764, 1431655765};
+  for (int round = 0; round < 200; ++round) {
+    int sizes = int(rng.range(0, 5));
+    int64_t T = rng.chance(80) ? sizes : rng.pick(0, INT32_MAX);
+    std::string input = std::to_string(T) + "\n";
+    for (int i = 0; i < sizes; ++i)
+      input += std::to_string(rng.chance(20) ? wraps[rng.range(0, 5)] : rng.pick(-3, 40)) + " ";
+    ASSERT_TRUE(suite::MatchesModel("letterblock", input)) << input.substr(0, 200);
+  }
+}
+
 TEST(Letterblock, EnormousSizeStreams) {
   // One line of 2147483647 copies is 6 GiB: it must come out as it is made.
   suite::Limits limits;
