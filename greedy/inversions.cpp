@@ -55,7 +55,7 @@ constexpr char kProgram[] = "inversions";
 // written out before every read (which may wait for a client's next
 // question) and at exit. A read that fails ends the input there and is
 // reported at exit; a write that fails stops the program at once.
-char* in_buf = nullptr;  // 64 KiB, doubled for a longer token
+char* in_buf = nullptr;  // grows for a token longer than it
 std::size_t in_size = 0, in_pos = 0, in_len = 0;
 bool in_end = false;  // no byte will come any more
 int read_err = 0;     // errno of the read that failed
@@ -67,28 +67,25 @@ std::size_t out_len = 0;
   std::_Exit(1);
 }
 
-void flush() {
-  if (std::fwrite(out, 1, out_len, stdout) != out_len || std::fflush(stdout) != 0)
+// Writes out the answers waiting, then `more`.
+void flush(std::string_view more = {}) {
+  if (std::fwrite(out, 1, out_len, stdout) != out_len || std::fflush(stdout) != 0 ||
+      (!more.empty() && std::fwrite(more.data(), 1, more.size(), stdout) != more.size()))
     io_failed("write", errno);
   out_len = 0;
 }
 
 void put(std::string_view s) {
-  for (std::size_t k; (k = std::min(s.size(), sizeof out - out_len)) < s.size(); s.remove_prefix(k)) {
-    std::memcpy(out + out_len, s.data(), k);
-    out_len += k;
-    flush();
-  }
+  if (s.size() > sizeof out - out_len) return flush(s);
   std::memcpy(out + out_len, s.data(), s.size());
   out_len += s.size();
 }
 
 // v in decimal, then `end`.
 void put_int(long long v, std::string_view end = "\n") {
-  if (sizeof out - out_len < 21 + end.size()) flush();
+  if (sizeof out - out_len < 20) flush();
   out_len = std::size_t(std::to_chars(out + out_len, out + sizeof out, v).ptr - out);
-  if (end.size() == 1) out[out_len++] = end[0];
-  else put(end);
+  put(end);
 }
 
 // Reads more behind the bytes from in_pos on, which move to the front;
@@ -97,15 +94,12 @@ bool refill() {
   if (in_end) return false;
   flush();
   in_len -= in_pos;
-  if (in_len == in_size) {  // full: twice the room (64 KiB at the first read)
-    in_size = in_size ? 2 * in_size : 1 << 16;
-    if (!(in_buf = static_cast<char*>(std::realloc(in_buf, in_size)))) io_failed("read", ENOMEM);
-  }
+  if (in_len == in_size && !(in_buf = static_cast<char*>(std::realloc(in_buf, in_size += in_size + (1 << 16)))))
+    io_failed("read", ENOMEM);  // full: more room (64 KiB at the first read)
   std::memmove(in_buf, in_buf + in_pos, in_len);
   in_pos = 0;
   ssize_t n;
-  while ((n = read(0, in_buf + in_len, in_size - in_len)) < 0 && errno == EINTR) {
-  }
+  while ((n = read(0, in_buf + in_len, in_size - in_len)) < 0 && errno == EINTR) continue;
   if (n < 0) read_err = errno;
   in_end = n <= 0;
   in_len += in_end ? 0 : std::size_t(n);
