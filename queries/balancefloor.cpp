@@ -112,17 +112,6 @@ bool refill() {
 
 bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// The next token, whole; empty at the end of the input.
-std::string_view token() {
-  std::size_t k = 0;
-  do {
-    if (k == 0) while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
-    while (in_pos + k < in_len && !is_space(in_buf[in_pos + k])) ++k;
-  } while (in_pos + k == in_len && refill());
-  in_pos += k;
-  return {in_buf + in_pos - k, k};
-}
-
 // The next token as strtoll converts it: 1, or 2 where it saturated at the
 // 64-bit bounds. 0, leaving v, where it is not a number: that ends the input.
 int read_int(long long& v) {

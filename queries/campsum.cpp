@@ -47,7 +47,6 @@
 // they wrap), grown with the counts actually read.
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -119,17 +118,6 @@ bool refill() {
 
 bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// The next token, whole; empty at the end of the input.
-std::string_view token() {
-  std::size_t k = 0;
-  do {
-    if (k == 0) while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
-    while (in_pos + k < in_len && !is_space(in_buf[in_pos + k])) ++k;
-  } while (in_pos + k == in_len && refill());
-  in_pos += k;
-  return {in_buf + in_pos - k, k};
-}
-
 // The next token as strtoll converts it: 1, or 2 where it saturated at the
 // 64-bit bounds. 0, leaving v, where it is not a number: that ends the input.
 int read_int(long long& v) {
@@ -159,6 +147,18 @@ int finish() {
   return 0;
 }
 // ---- end of reading and writing ----
+// ---- reading a token: the same text in every program that has it ----
+// The next token, whole; empty at the end of the input.
+std::string_view token() {
+  std::size_t k = 0;
+  do {
+    if (k == 0) while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    while (in_pos + k < in_len && !is_space(in_buf[in_pos + k])) ++k;
+  } while (in_pos + k == in_len && refill());
+  in_pos += k;
+  return {in_buf + in_pos - k, k};
+}
+// ---- end of reading a token ----
 
 // camps[i], for i from 1 to kept, holds the wrapped sum of the counts at
 // positions i - (i & -i) to i - 1; camps[0] is not used.

@@ -140,17 +140,6 @@ bool refill() {
 
 bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// The next token, whole; empty at the end of the input.
-std::string_view token() {
-  std::size_t k = 0;
-  do {
-    if (k == 0) while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
-    while (in_pos + k < in_len && !is_space(in_buf[in_pos + k])) ++k;
-  } while (in_pos + k == in_len && refill());
-  in_pos += k;
-  return {in_buf + in_pos - k, k};
-}
-
 // The next token as strtoll converts it: 1, or 2 where it saturated at the
 // 64-bit bounds. 0, leaving v, where it is not a number: that ends the input.
 int read_int(long long& v) {
@@ -180,6 +169,18 @@ int finish() {
   return 0;
 }
 // ---- end of reading and writing ----
+// ---- reading a token: the same text in every program that has it ----
+// The next token, whole; empty at the end of the input.
+std::string_view token() {
+  std::size_t k = 0;
+  do {
+    if (k == 0) while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    while (in_pos + k < in_len && !is_space(in_buf[in_pos + k])) ++k;
+  } while (in_pos + k == in_len && refill());
+  in_pos += k;
+  return {in_buf + in_pos - k, k};
+}
+// ---- end of reading a token ----
 
 // ---- reading a double: the same text in every program that has it ----
 // The next token as strtod converts it (from_chars where it agrees, strtod

@@ -23,6 +23,7 @@ std::string block_of(const std::string& path, const std::string& begin, const st
 TEST(PastedBlock, EveryCopyIsTheSameText) {
   const std::pair<const char*, const char*> blocks[] = {
       {"// ---- reading and writing:", "// ---- end of reading and writing ----"},
+      {"// ---- reading a token:", "// ---- end of reading a token ----"},
       {"// ---- reading a double:", "// ---- end of reading a double ----"}};
   for (auto [begin, end] : blocks) {
     std::map<std::string, std::string> copies;  // text -> first program holding it
