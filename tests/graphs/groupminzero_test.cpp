@@ -60,7 +60,8 @@ TEST(Groupminzero, MatchesLiteralSearch) {
   for (int round = 0; round < 150; ++round) {
     int n = round == 0 ? 100005 : int(rng.pick(INT32_MIN, rng.chance(5) ? 100005 : 12));
     std::string costs, links;
-    for (int i = 0; i < n; ++i) costs += std::to_string(rng.pick(INT64_MIN, INT64_MAX)) + " ";
+    // A count below 2 is followed by numbers that no cost or link may take.
+    for (int i = 0, k = n < 2 ? int(rng.range(0, 3)) : n; i < k; ++i) costs += std::to_string(rng.pick(INT64_MIN, INT64_MAX)) + " ";
     int m = n < 2 ? int(rng.pick(INT32_MIN, 0)) : 0;
     for (int y = 2; y <= n && n > 12; ++y)
       if (rng.chance(70)) links += std::to_string(y) + " " + std::to_string(rng.range(1, y - 1)) + "\n", ++m;
