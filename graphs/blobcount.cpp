@@ -165,24 +165,22 @@ void dfs(int x, int y, int c) {
   const std::ptrdiff_t step[8] = {-w - 1, -w, -w + 1, -1, 1, w - 1, w, w + 1};  // (dx, dy) in order
   struct frame { std::ptrdiff_t p; unsigned left; };  // left: the steps still to try, as bits
   static std::vector<frame> stack;  // empty between calls; kept to reuse its storage
-  // A neighbour taken when a cell is entered stays taken: only the free ones need
-  // trying (1.5 times as fast as trying all eight).
-  auto enter = [&](std::ptrdiff_t p) {
+  for (std::ptrdiff_t p = (x + 1) * w + y + 1;;) {  // p: the cell to enter
+    // A neighbour taken when a cell is entered stays taken: only the free ones
+    // need trying (1.4 times as fast as trying all eight).
     unsigned left = 0;
     for (int d = 0; d < 8; ++d) left |= unsigned(b[p + step[d]] == 0) << d;
     b[p] = c;
     stack.push_back({p, left});
-  };
-  enter((x + 1) * w + y + 1);
-  while (!stack.empty()) {
-    frame& f = stack.back();
-    if (f.left == 0) {
-      stack.pop_back();
-      continue;
-    }
-    std::ptrdiff_t q = f.p + step[std::countr_zero(f.left)];
-    f.left &= f.left - 1;
-    if (b[q] == 0) enter(q);
+    do {  // the next free neighbour of the innermost cell that has one
+      while (stack.back().left == 0) {
+        stack.pop_back();
+        if (stack.empty()) return;
+      }
+      frame& f = stack.back();
+      p = f.p + step[std::countr_zero(f.left)];
+      f.left &= f.left - 1;
+    } while (b[p] != 0);
   }
 }
 
