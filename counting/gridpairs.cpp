@@ -36,10 +36,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 constexpr char kProgram[] = "gridpairs";
 

@@ -44,7 +44,6 @@
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <vector>
 
 constexpr char kProgram[] = "powersum";
 

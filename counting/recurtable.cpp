@@ -42,7 +42,6 @@
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <vector>
 
 constexpr char kProgram[] = "recurtable";
 

@@ -49,9 +49,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 #include <string_view>
-#include <vector>
 
 constexpr char kProgram[] = "seqmod7";
 

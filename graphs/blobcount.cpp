@@ -71,47 +71,51 @@ constexpr char kProgram[] = "blobcount";
 // written out before every read (which may wait for a client's next
 // question) and at exit. A read that fails ends the input there and is
 // reported at exit; a write that fails stops the program at once.
-std::vector<char> in_buf(1 << 16);
-std::size_t in_pos = 0, in_len = 0;
+char* in_buf = nullptr;  // grows for a token longer than it
+std::size_t in_size = 0, in_pos = 0, in_len = 0;
 bool in_end = false;  // no byte will come any more
 int read_err = 0;     // errno of the read that failed
-std::string out;      // answers not yet written
+char out[1 << 16];    // answers not yet written
+std::size_t out_len = 0;
 
 [[noreturn]] void io_failed(const char* what, int err) {
   std::fprintf(stderr, "%s: %s error: %s\n", kProgram, what, std::strerror(err));
   std::_Exit(1);
 }
 
-void flush() {
-  if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
+// Writes out the answers waiting, then `more`.
+void flush(std::string_view more = {}) {
+  if (std::fwrite(out, 1, out_len, stdout) != out_len || std::fflush(stdout) != 0 ||
+      (!more.empty() && std::fwrite(more.data(), 1, more.size(), stdout) != more.size()))
     io_failed("write", errno);
-  out.clear();
+  out_len = 0;
 }
 
 void put(std::string_view s) {
-  if (out.size() >= in_buf.size()) flush();
-  out += s;
+  if (s.size() > sizeof out - out_len) return flush(s);
+  std::memcpy(out + out_len, s.data(), s.size());
+  out_len += s.size();
 }
 
 // v in decimal, then `end`.
 void put_int(long long v, std::string_view end = "\n") {
-  char b[20];
-  put({b, std::size_t(std::to_chars(b, b + sizeof b, v).ptr - b)});
+  if (sizeof out - out_len < 20) flush();
+  out_len = std::size_t(std::to_chars(out + out_len, out + sizeof out, v).ptr - out);
   put(end);
 }
 
-// Reads more behind the bytes from in_pos on, which move to the front (the
-// buffer doubles when they fill it); false at the end of the input.
+// Reads more behind the bytes from in_pos on, which move to the front;
+// false at the end of the input.
 bool refill() {
   if (in_end) return false;
   flush();
   in_len -= in_pos;
-  std::memmove(in_buf.data(), in_buf.data() + in_pos, in_len);
+  if (in_len == in_size && !(in_buf = static_cast<char*>(std::realloc(in_buf, in_size += in_size + (1 << 16)))))
+    io_failed("read", ENOMEM);  // full: more room (64 KiB at the first read)
+  std::memmove(in_buf, in_buf + in_pos, in_len);
   in_pos = 0;
-  if (in_len == in_buf.size()) in_buf.resize(2 * in_len);
   ssize_t n;
-  while ((n = read(0, in_buf.data() + in_len, in_buf.size() - in_len)) < 0 && errno == EINTR) {
-  }
+  while ((n = read(0, in_buf + in_len, in_size - in_len)) < 0 && errno == EINTR) continue;
   if (n < 0) read_err = errno;
   in_end = n <= 0;
   in_len += in_end ? 0 : std::size_t(n);
@@ -120,23 +124,13 @@ bool refill() {
 
 bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// The next token, whole; empty at the end of the input.
-std::string_view token() {
-  std::size_t k = 0;
-  do {
-    if (k == 0) while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
-    while (in_pos + k < in_len && !is_space(in_buf[in_pos + k])) ++k;
-  } while (in_pos + k == in_len && refill());
-  in_pos += k;
-  return {in_buf.data() + in_pos - k, k};
-}
-
 // The next token as strtoll converts it: 1, or 2 where it saturated at the
 // 64-bit bounds. 0, leaving v, where it is not a number: that ends the input.
 int read_int(long long& v) {
   for (;;) {
-    while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
-    const char *s = in_buf.data() + in_pos, *e = in_buf.data() + in_len;
+    const char *s = in_buf + in_pos, *e = in_buf + in_len;
+    while (s < e && is_space(*s)) ++s;
+    in_pos = std::size_t(s - in_buf);
     s += e - s > 1 && *s == '+' && s[1] != '-';
     long long x = 0;
     auto [end, ec] = std::from_chars(s, e, x);
@@ -146,7 +140,7 @@ int read_int(long long& v) {
     }
     if (ec == std::errc::invalid_argument || (end != e && !is_space(*end)))
       return in_end = true, in_pos = in_len, 0;
-    in_pos = std::size_t(end - in_buf.data());
+    in_pos = std::size_t(end - in_buf);
     v = ec == std::errc() ? x : *s == '-' ? LLONG_MIN : LLONG_MAX;
     return ec == std::errc() ? 1 : 2;
   }
@@ -159,6 +153,18 @@ int finish() {
   return 0;
 }
 // ---- end of reading and writing ----
+// ---- reading a token: the same text in every program that has it ----
+// The next token, whole; empty at the end of the input.
+std::string_view token() {
+  std::size_t k = 0;
+  do {
+    if (k == 0) while (in_pos < in_len && is_space(in_buf[in_pos])) ++in_pos;
+    while (in_pos + k < in_len && !is_space(in_buf[in_pos + k])) ++k;
+  } while (in_pos + k == in_len && refill());
+  in_pos += k;
+  return {in_buf + in_pos - k, k};
+}
+// ---- end of reading a token ----
 
 constexpr std::size_t maxn = 105;
 std::vector<std::string> a(maxn, std::string(maxn, '\0'));  // a[x][y]: cell bytes, rows as stored

@@ -53,9 +53,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
-#include <string>
 #include <string_view>
-#include <vector>
 
 constexpr char kProgram[] = "gamerset";
 

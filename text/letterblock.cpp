@@ -37,7 +37,6 @@
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <vector>
 
 constexpr char kProgram[] = "letterblock";
 
