@@ -167,7 +167,7 @@ long long half_toward_zero(long long lo, long long hi) {
 // the span needs (a run with std::sort takes 1.4 times as long).
 void sort_stall() {
   size_t n = stall.size();
-  if (n < 512) return sort_stall();
+  if (n < 512) return std::sort(stall.begin(), stall.end());
   auto [low, high] = std::minmax_element(stall.begin(), stall.end());
   uint64_t base = uint64_t(*low), span = uint64_t(*high) - base;
   std::vector<long long> spare(n);

@@ -1,5 +1,5 @@
 // Literal model of permcount: every trace line printed as it is found, no
-// remembered lines. t must lie in 0..305.
+// remembered lines. t must lie in 0..305; a negative t counts as 0.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -19,6 +19,7 @@ int main() {
   memset(arr, 0, sizeof arr);
   memset(temp, 0, sizeof temp);
   scanf("%d", &t);
+  if (t < 0) t = 0;  // no values: the walk below would start outside the array
   for (int i = 0; i < t; i++) {
     scanf("%d", &arr[i]);
     temp[i] = arr[i];
